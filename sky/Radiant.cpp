@@ -1,0 +1,152 @@
+#include "sky/Radiant.h"
+
+#include "sky/BinaryFile.h"
+#include "sky/Errors.h"
+
+#include <algorithm>
+#include <cmath>
+
+static_assert(kRadiantRecordSize == 5 + 26 + 2 * 3 + 4 * 4 + 2 * 2 + 4 * 2 + 2 + 1,
+              "radiant record layout");
+
+namespace {
+
+std::string getShortString(const unsigned char* p, std::size_t capacity) {
+    const std::size_t length = std::min<std::size_t>(p[0], capacity);
+    return std::string(reinterpret_cast<const char*>(p + 1), length);
+}
+
+void putShortString(unsigned char* p, const std::string& s, std::size_t capacity) {
+    const std::size_t length = std::min(s.size(), capacity);
+    std::fill(p, p + capacity + 1, 0);
+    p[0] = static_cast<unsigned char>(length);
+    std::copy(s.begin(), s.begin() + static_cast<std::ptrdiff_t>(length), p + 1);
+}
+
+const char* const kRadiantFiles[] = {"fradiante", "fradter"};
+
+} // namespace
+
+void DecodeRadiant(const unsigned char* b, Radiant& r) {
+    r.Code = getShortString(b, 4);
+    r.Name = getShortString(b + 5, 25);
+    r.StartDay = GetI16(b + 31);
+    r.EndDay = GetI16(b + 33);
+    r.MaxDay = GetI16(b + 35);
+    r.RA = GetF32(b + 37);
+    r.Dec = GetF32(b + 41);
+    r.DriftRA = GetF32(b + 45);
+    r.DriftDec = GetF32(b + 49);
+    r.DiamRA = GetI16(b + 53);
+    r.DiamDec = GetI16(b + 55);
+    r.V = GetF32(b + 57);
+    r.R = GetF32(b + 61);
+    r.Thz = GetI16(b + 65);
+    r.DrawFlag = b[67];
+}
+
+void EncodeRadiant(const Radiant& r, unsigned char* b) {
+    putShortString(b, r.Code, 4);
+    putShortString(b + 5, r.Name, 25);
+    PutI16(b + 31, r.StartDay);
+    PutI16(b + 33, r.EndDay);
+    PutI16(b + 35, r.MaxDay);
+    PutF32(b + 37, r.RA);
+    PutF32(b + 41, r.Dec);
+    PutF32(b + 45, r.DriftRA);
+    PutF32(b + 49, r.DriftDec);
+    PutI16(b + 53, r.DiamRA);
+    PutI16(b + 55, r.DiamDec);
+    PutF32(b + 57, r.V);
+    PutF32(b + 61, r.R);
+    PutI16(b + 65, r.Thz);
+    b[67] = r.DrawFlag;
+}
+
+RadiantKind KindOf(const Radiant& r) {
+    if (r.Code.size() < 2)
+        return RadiantKind::None;
+    const char c = r.Code[1];
+    if (c >= '0' && c <= '9')
+        return RadiantKind::Terentjeva;
+    if (c >= 'A' && c <= 'Z')
+        return RadiantKind::Imo;
+    return RadiantKind::None;
+}
+
+const Radiant& RadiantTable::at(int index) const {
+    if (index < 0 || index >= count_)
+        throw RangeError();
+    return items_[static_cast<std::size_t>(index)];
+}
+
+void RadiantTable::append(const Radiant& r, const std::string& file) {
+    if (count_ >= kRadiantSlots)
+        throw RangeError(file);
+    items_[static_cast<std::size_t>(count_++)] = r;
+}
+
+std::string RadiantLine(const Radiant& r) {
+    return ((r.Code + "  ").substr(0, 6) + r.Name).substr(0, 31);
+}
+
+namespace {
+
+// The whole records of a radiant file; `torn` tells that a partial record follows them.
+std::vector<Radiant> readWholeRecords(const std::string& dataDir, const std::string& name,
+                                      bool& torn) {
+    // A radiant file holds at most a few hundred records; 1 MiB is far beyond any real list.
+    constexpr std::size_t kMaxBytes = 1u << 20;
+    std::size_t size = 0;
+    const auto bytes = ReadFileCapped(DataPath(dataDir, name), name, kMaxBytes, size);
+    if (size > kMaxBytes)
+        throw RangeError(name);
+    std::vector<Radiant> records(bytes.size() / kRadiantRecordSize);
+    for (std::size_t i = 0; i < records.size(); ++i)
+        DecodeRadiant(bytes.data() + i * kRadiantRecordSize, records[i]);
+    torn = bytes.size() % kRadiantRecordSize != 0;
+    return records;
+}
+
+} // namespace
+
+std::vector<Radiant> ReadRadiantFile(const std::string& dataDir, const std::string& name) {
+    bool torn = false;
+    auto records = readWholeRecords(dataDir, name, torn);
+    if (torn)
+        throw InOutError(InOutError::ReadBeyondEnd, name);
+    return records;
+}
+
+void LoadRadiants(RadiantTable& table, std::vector<std::string>& driftLines,
+                  const std::string& dataDir) {
+    table.clear();
+    driftLines.clear();
+    for (const char* name : kRadiantFiles) {
+        bool torn = false;
+        for (const Radiant& r : readWholeRecords(dataDir, name, torn)) {
+            if (r.DrawFlag == 0)
+                continue;
+            table.append(r, name);
+            driftLines.push_back(RadiantLine(r));
+        }
+        // Reading stops at a torn last record, after the whole ones before it.
+        if (torn)
+            throw InOutError(InOutError::ReadBeyondEnd, name);
+    }
+}
+
+bool IsActive(const Radiant& r, int radiantDate, int& activeDay) {
+    activeDay = radiantDate;
+    if (r.EndDay > 365 && activeDay < r.StartDay)
+        activeDay += 365;
+    return r.StartDay <= activeDay && activeDay <= r.EndDay && r.DrawFlag != 0;
+}
+
+RadiantPosition PositionAt(const Radiant& r, int activeDay) {
+    const int d = activeDay - r.MaxDay;
+    const long double dra = static_cast<long double>(d) * r.DriftRA;
+    const long double ddec = static_cast<long double>(d) * r.DriftDec;
+    return {r.RA + static_cast<float>(std::nearbyint(dra)),
+            r.Dec + static_cast<float>(std::nearbyint(ddec))};
+}

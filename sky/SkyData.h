@@ -1,0 +1,23 @@
+#pragma once
+// Every table read from the data files, owned by the main window for the whole run.
+#include "sky/Radiant.h"
+#include "sky/SkyFigures.h"
+#include "sky/StarTable.h"
+
+#include <string>
+#include <vector>
+
+struct SkyData {
+    StarTable stars;
+    FigureTable figures;
+    NameTable names;
+    TriangleTable triangles;
+    NumberTable numbers;
+    RadiantTable radiants;
+    // Lines of the drift list, line i for radiant i.
+    std::vector<std::string> driftLines;
+};
+
+// Start-up loading in its fixed order: festrella (then sorted), ffigura, fnombre, ftriangulo,
+// fnumero, both radiant files. The first failure stops it; the tables loaded before stay.
+void LoadSky(SkyData& sky, const std::string& dataDir);

@@ -1,0 +1,47 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+
+// One star of festrella, 17 bytes on disk. `loaded` is not stored: it tells a star read from
+// the file from an empty slot of a short catalogue, so empty slots are never drawn or marked.
+struct Star {
+    std::int32_t StarNumber = 0;
+    std::int32_t RA = 0;  // hundredths of an arc second
+    std::int32_t Dec = 0; // hundredths of an arc second, signed
+    std::int16_t Mag = 0; // magnitude x 100
+    std::uint8_t LabelMark = 0;
+    std::uint16_t FilePos = 0; // zero-based record number inside festrella
+    bool loaded = false;
+};
+
+constexpr std::size_t kStarRecordSize = 17;
+constexpr int kStarSlots = 15925;
+constexpr double kHundredthArcsecToDeg = 2.777777777777778e-06;
+
+void DecodeStar(const unsigned char* bytes, Star& star);
+void EncodeStar(const Star& star, unsigned char* bytes);
+
+// Slots 1..15925, sorted by StarNumber after loading.
+class StarTable {
+public:
+    Star& at(int slot);
+    const Star& at(int slot) const;
+    // Number of records read from the file.
+    int count() const { return count_; }
+    void setCount(int n) { count_ = n; }
+    void clear();
+
+private:
+    std::array<Star, kStarSlots> slots_{};
+    int count_ = 0;
+};
+
+// Reads festrella into the table (read-only open, so a write-protected catalogue still loads).
+void LoadStars(StarTable& table, const std::string& dataDir);
+// Quicksort of slots lo..hi by StarNumber; the start-up sort is (1, 15925).
+void SortStars(StarTable& table, int lo = 1, int hi = kStarSlots);
+// Slot of a star number, 0 when absent (or when the match is an empty slot).
+int FindStar(const StarTable& table, std::int32_t number);
+// Writes the slot's record back into festrella at its FilePos, changing only those 17 bytes.
+void WriteStar(const StarTable& table, int slot, const std::string& dataDir);

@@ -1,0 +1,125 @@
+#include "geometry/Angles.h"
+#include "geometry/Projection.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+ViewState viewAt(int ra, int dec, int zoom = 1) {
+    ViewState v;
+    v.CentreRA = ra;
+    v.CentreDec = dec;
+    v.ZoomLevel = static_cast<std::uint8_t>(zoom);
+    v.deriveForRedraw();
+    return v;
+}
+
+// The point at angular distance `deg` north of a centre on the equator.
+bool visibleAtDistance(double deg) {
+    const ViewState v = viewAt(0, 0);
+    int x = -1, y = -1;
+    return Project(v, 0, deg, x, y);
+}
+
+} // namespace
+
+TEST(Project, CentreFallsOnTheMiddlePixelAtEveryZoom) {
+    for (int zoom : {1, 5}) {
+        for (auto [ra, dec] : {std::pair{30, 56}, {151, -5}, {330, -56}, {0, 90}}) {
+            const ViewState v = viewAt(ra, dec, zoom);
+            int x = 0, y = 0;
+            ASSERT_TRUE(Project(v, ra, dec, x, y));
+            EXPECT_EQ(x, 225) << ra << " " << dec << " zoom " << zoom;
+            EXPECT_EQ(y, 225) << ra << " " << dec << " zoom " << zoom;
+        }
+    }
+}
+
+TEST(Project, NorthIsUpAndEastIsLeft) {
+    const ViewState v = viewAt(0, 0);
+    int x = 0, y = 0;
+    ASSERT_TRUE(Project(v, 0, 10, x, y));
+    EXPECT_EQ(x, 225);
+    EXPECT_EQ(y, 189);
+    ASSERT_TRUE(Project(v, 10, 0, x, y));
+    EXPECT_EQ(x, 189);
+    EXPECT_EQ(y, 225);
+}
+
+TEST(Project, VisibilityEndsWhereTheCosineFallsBelowFourTenths) {
+    const double limit = std::acos(0.4) * 180 / kPi;
+    // acos(0.4) in true degrees sits a hair off the 1/57.2958 factor; bracket it.
+    EXPECT_TRUE(visibleAtDistance(limit - 0.001));
+    EXPECT_FALSE(visibleAtDistance(limit + 0.001));
+    EXPECT_FALSE(visibleAtDistance(120));
+}
+
+TEST(Project, InvisiblePointLeavesCoordinatesUntouched) {
+    const ViewState v = viewAt(0, 0);
+    int x = 1234, y = -77;
+    EXPECT_FALSE(Project(v, 180, 0, x, y));
+    EXPECT_EQ(x, 1234);
+    EXPECT_EQ(y, -77);
+}
+
+TEST(Project, PoleCentreShowsEveryRightAscensionDownToTheLimit) {
+    const ViewState v = viewAt(0, 90);
+    int x = 0, y = 0;
+    for (int ra = 0; ra < 360; ra += 15) {
+        EXPECT_TRUE(Project(v, ra, 23.6, x, y)) << ra;
+        EXPECT_FALSE(Project(v, ra, 23.5, x, y)) << ra;
+    }
+}
+
+TEST(Unproject, CentrePixelGivesTheCentreBack) {
+    for (auto [ra, dec] : {std::pair{30, 56}, {151, -5}, {330, -56}, {0, 0}, {200, 89}}) {
+        ViewState v = viewAt(ra, dec);
+        const SkyPoint p = Unproject(v, 225, 225);
+        EXPECT_EQ(p.ra, ra);
+        EXPECT_EQ(p.dec, dec);
+    }
+}
+
+TEST(Unproject, FoldsRightAscensionIntoTheCircle) {
+    ViewState v = viewAt(330, 0);
+    const SkyPoint p = Unproject(v, 25, 225);
+    EXPECT_GE(p.ra, 0);
+    EXPECT_LE(p.ra, 360);
+    EXPECT_GT(p.ra, 0);
+    EXPECT_LT(p.ra, 90); // 200 pixels east of RA 330 is past 360
+}
+
+TEST(Unproject, InvertsProjectNearTheCentre) {
+    for (int zoom : {1, 3}) {
+        ViewState v = viewAt(100, 20, zoom);
+        int x = 0, y = 0;
+        ASSERT_TRUE(Project(v, 110, 25, x, y));
+        const SkyPoint p = Unproject(v, x, y);
+        EXPECT_NEAR(p.ra, 110, 1);
+        EXPECT_NEAR(p.dec, 25, 1);
+    }
+}
+
+TEST(Unproject, ClickOnTheFarSideOfAPoleCrossesToTheOppositeMeridian) {
+    ViewState v = viewAt(0, 80);
+    int x = 0, y = 0;
+    ASSERT_TRUE(Project(v, 180, 80, x, y));
+    const SkyPoint p = Unproject(v, x, y);
+    EXPECT_NEAR(p.ra, 180, 1);
+    EXPECT_NEAR(p.dec, 80, 1);
+}
+
+TEST(Unproject, ClickExactlyOnAPoleNeverFails) {
+    for (int dec : {80, -80}) {
+        ViewState v = viewAt(45, dec);
+        int x = 0, y = 0;
+        ASSERT_TRUE(Project(v, 0, dec > 0 ? 90 : -90, x, y));
+        SkyPoint p{};
+        EXPECT_NO_THROW(p = Unproject(v, x, y));
+        EXPECT_NEAR(p.dec, dec > 0 ? 90 : -90, 1);
+        EXPECT_GE(p.ra, 0);
+        EXPECT_LE(p.ra, 360);
+    }
+}
