@@ -40,7 +40,7 @@ Picture parsePicture(const std::string& section) {
 }
 
 // The decimal digits of |value| rounded half away from zero to `decimals` places, taken from
-// 17 significant digits so that 2.675 formats as 2.68 the way a decimal reader expects.
+// its 17 significant digits: a value stored just below a half (2.675 is 2.67499...) rounds down.
 std::string roundedDigits(double value, int decimals) {
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.16e", std::fabs(value));
@@ -51,7 +51,8 @@ std::string roundedDigits(double value, int decimals) {
             exponent = std::atoi(c + 1);
             break;
         }
-        if (*c != '.')
+        // Digits only: the C library writes the locale's decimal separator, often a comma.
+        if (*c >= '0' && *c <= '9')
             mantissa += *c;
     }
     // Digits as an integer scaled by 10^decimals: position of the point is exponent + 1.

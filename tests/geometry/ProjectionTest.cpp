@@ -1,5 +1,5 @@
-#include "geometry/Angles.h"
 #include "geometry/Projection.h"
+#include "geometry/Angles.h"
 
 #include <gtest/gtest.h>
 
@@ -122,4 +122,76 @@ TEST(Unproject, ClickExactlyOnAPoleNeverFails) {
         EXPECT_GE(p.ra, 0);
         EXPECT_LE(p.ra, 360);
     }
+}
+
+namespace {
+
+// The cosine Project compares with 0.4 for a centre at RA 0, Dec 0, in the same operations.
+double cosineFromOrigin(double ra, double dec) {
+    volatile double r = ra * kDegToRad;
+    volatile double d = dec * kDegToRad;
+    return std::cos(r) * std::cos(d);
+}
+
+} // namespace
+
+TEST(Project, CosineOfExactlyFourTenthsIsStillVisible) {
+    bool found = false;
+    for (int dec = 0; dec <= 20 && !found; ++dec) {
+        const double ra0 = std::acos(0.4 / std::cos(dec * kDegToRad)) / kDegToRad;
+        double ra = ra0;
+        for (int i = 0; i < 30; ++i)
+            ra = std::nextafter(ra, 0.0);
+        for (int i = 0; i < 60 && !found; ++i, ra = std::nextafter(ra, 360.0)) {
+            if (cosineFromOrigin(ra, dec) != 0.4)
+                continue;
+            found = true;
+            const double beyond = std::nextafter(ra, 360.0);
+            ASSERT_LT(cosineFromOrigin(beyond, dec), 0.4);
+            const ViewState v = viewAt(0, 0);
+            int x = 0, y = 0;
+            EXPECT_TRUE(Project(v, ra, dec, x, y)) << ra << " " << dec;
+            EXPECT_FALSE(Project(v, beyond, dec, x, y)) << beyond << " " << dec;
+        }
+    }
+    ASSERT_TRUE(found) << "no point with a cosine of exactly 0.4 near the limit";
+
+    const double limit = std::acos(0.4) / kDegToRad;
+    EXPECT_TRUE(visibleAtDistance(std::nextafter(limit, 0.0)));
+    EXPECT_FALSE(visibleAtDistance(std::nextafter(limit, 90.0)));
+}
+
+TEST(ProjectPrint, MapsTheChartSpaceOntoThePage) {
+    for (int zoom : {1, 5}) {
+        ViewState v = viewAt(0, 0, zoom);
+        v.PrintScale = static_cast<std::int16_t>(1000 * zoom);
+        v.PrintFactor = 1.5f;
+        v.PrintMargin = 40;
+        int x = 0, y = 0;
+        ASSERT_TRUE(ProjectPrint(v, 0, 0, x, y));
+        EXPECT_EQ(x, 3790) << zoom; // Round(2500 x 1.5) + 40
+        EXPECT_EQ(y, 3790) << zoom;
+    }
+    ViewState v = viewAt(0, 0);
+    v.PrintFactor = 1.5f;
+    v.PrintMargin = 40;
+    int x = 0, y = 0;
+    // tan(10 deg) x 160.43 x 1000/70 is 404 chart units: 2096 from the top, 2904 from the left.
+    ASSERT_TRUE(ProjectPrint(v, 0, 10, x, y));
+    EXPECT_EQ(x, 3790);
+    EXPECT_EQ(y, 3184);
+    ASSERT_TRUE(ProjectPrint(v, 10, 0, x, y));
+    EXPECT_EQ(x, 3184);
+    EXPECT_EQ(y, 3790);
+    x = y = -1;
+    EXPECT_FALSE(ProjectPrint(v, 180, 0, x, y));
+    EXPECT_EQ(x, -1);
+}
+
+TEST(Unproject, TwoHundredPixelsEastOfRA330FoldsTo14) {
+    ViewState v = viewAt(330, 0);
+    const SkyPoint p = Unproject(v, 25, 225);
+    // atan(0.969) is 44.1 degrees: 374.1 rounds to 374, folded to 14.
+    EXPECT_EQ(p.ra, 14);
+    EXPECT_EQ(p.dec, 0);
 }

@@ -1,0 +1,27 @@
+#include "geometry/Angles.h"
+#include "sky/Errors.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+TEST(ArcSine, ExactEndsAndKnownValues) {
+    EXPECT_EQ(ArcSine(1.0L), 1.5707963267948966L);
+    // -1 gives 3pi/2, not -pi/2: same sine and cosine, another angle.
+    EXPECT_EQ(ArcSine(-1.0L), 4.71238898038469L);
+    EXPECT_NEAR(static_cast<double>(ArcSine(0.5L)), kPi / 6, 1e-15);
+    EXPECT_NEAR(static_cast<double>(ArcSine(-0.5L)), -kPi / 6, 1e-15);
+    EXPECT_EQ(ArcSine(0.0L), 0.0L);
+    EXPECT_NEAR(static_cast<double>(ArcSine(0.9999999L)), kPi / 2, 1e-3);
+}
+
+TEST(ArcSine, OutsideTheUnitRangeIsAnInvalidOperation) {
+    for (long double x : {1.0000001L, -1.0000001L, 2.0L, -7.0L})
+        EXPECT_THROW(ArcSine(x), InvalidFloatError) << static_cast<double>(x);
+}
+
+TEST(Tangent, QuarterTurns) {
+    EXPECT_NEAR(static_cast<double>(Tangent(kPi / 4)), 1.0, 1e-15);
+    EXPECT_NEAR(static_cast<double>(Tangent(-kPi / 4)), -1.0, 1e-15);
+    EXPECT_EQ(Tangent(0.0L), 0.0L);
+}
