@@ -10,7 +10,9 @@ constexpr std::array<int, 12> kDaysBefore{0, 31, 59, 90, 120, 151, 181, 212, 243
 const std::array<const char*, 12> kMonthNames{"Enero",      "Febrero", "Marzo",     "Abril",
                                               "Mayo",       "Junio",   "Julio",     "Agosto",
                                               "Septiembre", "Octubre", "Noviembre", "Diciembre"};
-bool validMonth(int month) { return month >= 1 && month <= 12; }
+bool validMonth(int month) {
+    return month >= 1 && month <= 12;
+}
 } // namespace
 
 std::int16_t DayOfYear(int day, int month) {
@@ -34,10 +36,14 @@ void DayToDate(int n, int& day, int& month) {
     }
 }
 
-std::string MonthName(int month) { return validMonth(month) ? kMonthNames[month - 1] : ""; }
+std::string MonthName(int month) {
+    return validMonth(month) ? kMonthNames[month - 1] : "";
+}
 
 std::string RepeatChar(int count, char ch) {
     return count > 0 ? std::string(static_cast<std::size_t>(count), ch) : std::string();
 }
 
-int DaysInMonth(int month) { return validMonth(month) ? kMonthDays[month - 1] : 0; }
+int DaysInMonth(int month) {
+    return validMonth(month) ? kMonthDays[month - 1] : 0;
+}

@@ -6,7 +6,9 @@
 #include <cstdlib>
 #include <vector>
 
-long long Round(double x) { return static_cast<long long>(std::nearbyint(x)); }
+long long Round(double x) {
+    return static_cast<long long>(std::nearbyint(x));
+}
 
 namespace {
 
@@ -99,7 +101,9 @@ std::string applyPicture(const Picture& p, double value) {
     return out + p.suffix;
 }
 
-bool allZero(const std::string& digits) { return digits.find_first_not_of('0') == std::string::npos; }
+bool allZero(const std::string& digits) {
+    return digits.find_first_not_of('0') == std::string::npos;
+}
 
 } // namespace
 

@@ -28,7 +28,8 @@ bool toPlane(const ViewState& v, double ra, double dec, Plane& p) {
     const double sinC = std::sin(v.CentreDecRad);
     const double cosC = std::cos(v.CentreDecRad);
     const double d = sinC * sinDelta + cosC * b;
-    if (d < 0.4)
+    // Written so that a damaged (not a number) position is never visible.
+    if (!(d >= 0.4))
         return false;
     p.xi = -a / d;
     p.eta = (cosC * sinDelta - sinC * b) / d;

@@ -23,13 +23,15 @@ std::vector<unsigned char> ReadFileCapped(const std::string& path, const std::st
     size = static_cast<std::size_t>(end);
     std::vector<unsigned char> bytes(std::min(size, maxBytes));
     in.seekg(0);
-    if (!bytes.empty() && !in.read(reinterpret_cast<char*>(bytes.data()),
-                                   static_cast<std::streamsize>(bytes.size())))
+    if (!bytes.empty() &&
+        !in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())))
         throw InOutError(InOutError::ReadBeyondEnd, name);
     return bytes;
 }
 
-std::int16_t GetI16(const unsigned char* p) { return static_cast<std::int16_t>(GetU16(p)); }
+std::int16_t GetI16(const unsigned char* p) {
+    return static_cast<std::int16_t>(GetU16(p));
+}
 
 std::uint16_t GetU16(const unsigned char* p) {
     return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
@@ -49,7 +51,9 @@ float GetF32(const unsigned char* p) {
     return f;
 }
 
-void PutI16(unsigned char* p, std::int16_t v) { PutU16(p, static_cast<std::uint16_t>(v)); }
+void PutI16(unsigned char* p, std::int16_t v) {
+    PutU16(p, static_cast<std::uint16_t>(v));
+}
 
 void PutU16(unsigned char* p, std::uint16_t v) {
     p[0] = static_cast<unsigned char>(v & 0xFF);

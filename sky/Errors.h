@@ -6,44 +6,43 @@
 #include <string>
 
 class VelumbraError : public std::runtime_error {
-public:
+  public:
     VelumbraError(const std::string& message, std::string file)
         : std::runtime_error(message), file_(std::move(file)) {}
     // The data file the error concerns, empty when none.
     const std::string& file() const { return file_; }
 
-private:
+  private:
     std::string file_;
 };
 
 class InOutError : public VelumbraError {
-public:
+  public:
     enum Code { FileNotFound = 2, AccessDenied = 5, ReadBeyondEnd = 100, DiskWrite = 101 };
     InOutError(Code code, const std::string& file);
     Code code() const { return code_; }
 
-private:
+  private:
     Code code_;
 };
 
 class RangeError : public VelumbraError {
-public:
-    explicit RangeError(const std::string& file = {})
-        : VelumbraError("Range check error", file) {}
+  public:
+    explicit RangeError(const std::string& file = {}) : VelumbraError("Range check error", file) {}
 };
 
 class ConvertError : public VelumbraError {
-public:
+  public:
     explicit ConvertError(const std::string& text, const std::string& file = {})
         : VelumbraError("'" + text + "' is not a valid integer value", file) {}
 };
 
 class InvalidFloatError : public VelumbraError {
-public:
+  public:
     InvalidFloatError() : VelumbraError("Invalid floating point operation", {}) {}
 };
 
 class DivisionByZeroError : public VelumbraError {
-public:
+  public:
     DivisionByZeroError() : VelumbraError("Floating point division by zero", {}) {}
 };

@@ -6,7 +6,7 @@
 // A fixed table indexed from 1 whose every access is bound-checked: a broken bound raises the
 // range error instead of touching memory outside the table.
 template <typename T, int N> class FixedTable {
-public:
+  public:
     static constexpr int size() { return N; }
     T& at(int slot) {
         check(slot);
@@ -18,7 +18,7 @@ public:
     }
     void clear() { items_.fill(T{}); }
 
-private:
+  private:
     static void check(int slot) {
         if (slot < 1 || slot > N)
             throw RangeError();

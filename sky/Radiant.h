@@ -37,7 +37,7 @@ RadiantKind KindOf(const Radiant& r);
 
 // The flagged records of both files, fradiante first, each in file order.
 class RadiantTable {
-public:
+  public:
     const Radiant& at(int index) const;
     int count() const { return count_; }
     // Index of the last loaded record, -1 when empty.
@@ -46,7 +46,7 @@ public:
     // Appends a record; more than the table holds raises the range error naming the file.
     void append(const Radiant& r, const std::string& file);
 
-private:
+  private:
     std::array<Radiant, kRadiantSlots> items_{};
     int count_ = 0;
 };

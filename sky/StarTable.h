@@ -24,7 +24,7 @@ void EncodeStar(const Star& star, unsigned char* bytes);
 
 // Slots 1..15925, sorted by StarNumber after loading.
 class StarTable {
-public:
+  public:
     Star& at(int slot);
     const Star& at(int slot) const;
     // Number of records read from the file.
@@ -32,7 +32,7 @@ public:
     void setCount(int n) { count_ = n; }
     void clear();
 
-private:
+  private:
     std::array<Star, kStarSlots> slots_{};
     int count_ = 0;
 };

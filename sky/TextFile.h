@@ -6,7 +6,7 @@
 #include <string>
 
 class TextFile {
-public:
+  public:
     TextFile(const std::string& path, const std::string& name);
     // The first maxChars characters of the current line, then skips to the next line. At the
     // end of the file it gives the empty text, as reading past the last line does.
@@ -14,7 +14,7 @@ public:
     bool atEnd();
     const std::string& name() const { return name_; }
 
-private:
+  private:
     std::ifstream in_;
     std::string name_;
 };

@@ -4,7 +4,7 @@
 
 // A fresh directory under the system temp dir, removed with everything in it at the end.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -17,6 +17,6 @@ public:
     // Copies the named files from another directory.
     void copyFrom(const std::string& dir, const std::vector<std::string>& names) const;
 
-private:
+  private:
     std::string path_;
 };
