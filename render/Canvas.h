@@ -42,7 +42,7 @@ struct Point {
 };
 
 class Canvas {
-public:
+  public:
     virtual ~Canvas() = default;
 
     Pen pen;
@@ -63,10 +63,10 @@ public:
     virtual int TextHeight(const std::string& text) = 0;
     virtual void FillRect(int left, int top, int right, int bottom) = 0;
 
-protected:
+  protected:
     // A line from `from` to `to`, without its end pixel, in the current pen.
     virtual void drawLine(Point from, Point to) = 0;
 
-private:
+  private:
     Point current_;
 };

@@ -21,15 +21,14 @@ int StarClass(float m);
 
 void DrawFigures(Canvas& c, const ViewState& v, const StarTable& stars, const FigureTable& t);
 void DrawNames(Canvas& c, const ViewState& v, const NameTable& t);
-void DrawTriangles(Canvas& c, const ViewState& v, const StarTable& stars,
-                   const TriangleTable& t);
+void DrawTriangles(Canvas& c, const ViewState& v, const StarTable& stars, const TriangleTable& t);
 void DrawZoneNumbers(Canvas& c, const ViewState& v, const NumberTable& t);
 
 // Radiants active on the date, of the lists switched on.
 void DrawRadiants(Canvas& c, const ViewState& v, const RadiantTable& t, int radiantDate,
                   bool showImo, bool showTerentjeva);
-void DrawRadiantSymbol(Canvas& c, const ViewState& v, float ra, float dec,
-                       const std::string& code, int diamRA, int diamDec);
+void DrawRadiantSymbol(Canvas& c, const ViewState& v, float ra, float dec, const std::string& code,
+                       int diamRA, int diamDec);
 
 // Drift tracks of the selected lines (line i is radiant i).
 void DrawDriftTracks(Canvas& c, const ViewState& v, const RadiantTable& t,

@@ -50,7 +50,9 @@ int RecordingCanvas::TextWidth(const std::string& text) {
     return static_cast<int>(text.size()) * std::max(1, font.size * 6 / 8);
 }
 
-int RecordingCanvas::TextHeight(const std::string&) { return font.size * 3 / 2; }
+int RecordingCanvas::TextHeight(const std::string&) {
+    return font.size * 3 / 2;
+}
 
 void RecordingCanvas::FillRect(int left, int top, int right, int bottom) {
     CanvasOp op = make(CanvasOp::Fill);

@@ -18,7 +18,7 @@ struct CanvasOp {
 };
 
 class RecordingCanvas : public Canvas {
-public:
+  public:
     std::vector<CanvasOp> ops;
 
     void Ellipse(int left, int top, int right, int bottom) override;
@@ -30,9 +30,9 @@ public:
 
     std::vector<CanvasOp> of(CanvasOp::Kind kind) const;
 
-protected:
+  protected:
     void drawLine(Point from, Point to) override;
 
-private:
+  private:
     CanvasOp make(CanvasOp::Kind kind) const;
 };

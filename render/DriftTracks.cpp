@@ -1,0 +1,92 @@
+#include "geometry/Calendar.h"
+#include "geometry/Numbers.h"
+#include "geometry/Projection.h"
+#include "render/Layers.h"
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+// Sizes of a tick and its labels, in pixels of the surface drawn on.
+struct TickSizes {
+    int circle;    // half side of the circle's box
+    int labelRise; // from the point up to the top of the date label
+    int codeDrop;  // from the point down to the top of the code label
+};
+
+constexpr TickSizes kScreenTicks{3, 20, 5};
+
+bool isTickDay(int dayOfMonth, int zoom) {
+    if (zoom <= 2)
+        return dayOfMonth == 1 || dayOfMonth == 15;
+    return dayOfMonth == 1 || dayOfMonth == 11 || dayOfMonth == 21;
+}
+
+// The unrounded drift of day n, unlike the whole-degree position of the radiant symbol. A
+// damaged record's day that is not a number is a day off the chart.
+template <typename ProjectFn>
+bool projectDay(ProjectFn project, const Radiant& r, int n, int& x, int& y) {
+    const int fromMax = n - r.MaxDay;
+    const float ra = static_cast<float>(r.RA + static_cast<double>(fromMax) * r.DriftRA);
+    const float dec = static_cast<float>(r.Dec + static_cast<double>(fromMax) * r.DriftDec);
+    return std::isfinite(ra) && std::isfinite(dec) && project(ra, dec, x, y);
+}
+
+void drawTick(Canvas& c, const TickSizes& sizes, int x, int y, int day, int month) {
+    const std::string label = std::to_string(day) + "-" + std::to_string(month);
+    c.Ellipse(x - sizes.circle, y - sizes.circle, x + sizes.circle, y + sizes.circle);
+    const int half = static_cast<int>(Round(c.TextWidth(label) * 0.5));
+    c.TextOut(x - half, y - sizes.labelRise, label);
+}
+
+// One selected radiant: the whole track first, then its marks, so that a tick circle filled
+// with the brush hides the track through it.
+template <typename ProjectFn>
+void drawTrack(Canvas& c, const Radiant& r, int zoom, const TickSizes& sizes, ProjectFn project) {
+    const int s = r.StartDay;
+    const int e = r.EndDay;
+    bool previousVisible = false;
+    for (int n = s; n <= e; ++n) {
+        int x = 0;
+        int y = 0;
+        const bool visible = projectDay(project, r, n, x, y);
+        if (visible) {
+            if (previousVisible)
+                c.LineTo(x, y);
+            else
+                c.MoveTo(x, y);
+        }
+        previousVisible = visible;
+    }
+    for (int n = s; n <= e; ++n) {
+        int x = 0;
+        int y = 0;
+        if (!projectDay(project, r, n, x, y))
+            continue;
+        int day = 0;
+        int month = 0;
+        DayToDate(n, day, month);
+        if (n == s || n == e || (isTickDay(day, zoom) && n - s >= 6 && e - n >= 6))
+            drawTick(c, sizes, x, y, day, month);
+        if (n == s)
+            c.TextOut(x, y + sizes.codeDrop, r.Code);
+    }
+}
+
+} // namespace
+
+void DrawDriftTracks(Canvas& c, const ViewState& v, const RadiantTable& t,
+                     const std::vector<bool>& selected) {
+    // Pen style and width and the font size are those the layers before left.
+    c.pen.color = colors::Green;
+    c.font.face = "MS Sans Serif";
+    c.font.color = colors::Green;
+    c.font.bold = false;
+    const auto project = [&v](double ra, double dec, int& x, int& y) {
+        return Project(v, ra, dec, x, y);
+    };
+    for (std::size_t j = 0; j < selected.size(); ++j)
+        if (selected[j])
+            drawTrack(c, t.at(static_cast<int>(j)), v.ZoomLevel, kScreenTicks, project);
+}
