@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -22,8 +23,14 @@ std::string ToAnsi(const QString& text) {
     return bytes.toStdString();
 }
 
+void InstallFontSubstitutes() {
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+}
+
 namespace {
-QColor toQ(Color c) { return QColor(c.r, c.g, c.b); }
+QColor toQ(Color c) {
+    return QColor(c.r, c.g, c.b);
+}
 
 Qt::PenStyle toQ(PenStyle s) {
     switch (s) {
@@ -46,11 +53,14 @@ bool sameFont(const Font& a, const Font& b) {
 }
 } // namespace
 
-QtCanvas::~QtCanvas() { end(); }
+QtCanvas::~QtCanvas() {
+    end();
+}
 
 void QtCanvas::begin(QPaintDevice* device) {
     end();
     dpi_ = device->logicalDpiY() > 0 ? device->logicalDpiY() : 96;
+    pixelExact_ = device->devType() == QInternal::Image || device->devType() == QInternal::Widget;
     painter_ = std::make_unique<QPainter>(device);
     painter_->setRenderHint(QPainter::Antialiasing, false);
     painter_->setRenderHint(QPainter::TextAntialiasing, false);
@@ -68,7 +78,8 @@ void QtCanvas::applyPen() {
         return;
     QPen p(toQ(pen.color));
     p.setWidth(pen.width <= 1 ? 0 : pen.width);
-    p.setStyle(toQ(pen.style));
+    // Exact lines are walked pixel by pixel with their own dash pattern.
+    p.setStyle(pixelExact_ && pen.width <= 1 ? Qt::SolidLine : toQ(pen.style));
     p.setCapStyle(Qt::FlatCap);
     p.setJoinStyle(Qt::MiterJoin);
     painter_->setPen(p);
@@ -102,21 +113,46 @@ const QFont& QtCanvas::qfont() {
 void QtCanvas::drawLine(Point from, Point to) {
     if (!painter_)
         return;
-    if (from.x == to.x && from.y == to.y)
-        return;
     applyPen();
-    if (pen.width <= 1) {
-        // The end pixel stays unpainted: stop one step short along the major axis.
-        const int dx = to.x - from.x;
-        const int dy = to.y - from.y;
-        const int steps = std::max(std::abs(dx), std::abs(dy));
-        const double fx = from.x + dx * double(steps - 1) / steps;
-        const double fy = from.y + dy * double(steps - 1) / steps;
-        const QPoint last(static_cast<int>(std::lround(fx)), static_cast<int>(std::lround(fy)));
-        painter_->drawLine(QPoint(from.x, from.y), last);
-    } else {
+    if (!pixelExact_ || pen.width > 1) {
         painter_->drawLine(QPoint(from.x, from.y), QPoint(to.x, to.y));
+        return;
     }
+    // Qt's own cosmetic lines leave out whichever end comes last in its drawing order, so the
+    // screen walks the line itself: every pixel from the start up to, not including, the end.
+    static constexpr int kDot[] = {3, 3};
+    static constexpr int kDash[] = {18, 6};
+    const int* pattern = pen.style == PenStyle::Dot ? kDot : kDash;
+    const bool styled = pen.style != PenStyle::Solid;
+    points_.clear();
+    const int dx = std::abs(to.x - from.x);
+    const int dy = -std::abs(to.y - from.y);
+    const int sx = from.x < to.x ? 1 : -1;
+    const int sy = from.y < to.y ? 1 : -1;
+    int err = dx + dy;
+    int x = from.x;
+    int y = from.y;
+    int run = 0;
+    int phase = 0;
+    while (x != to.x || y != to.y) {
+        if (!styled || phase == 0)
+            points_.emplace_back(x, y);
+        if (styled && ++run == pattern[phase]) {
+            run = 0;
+            phase ^= 1;
+        }
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
+    }
+    if (!points_.empty())
+        painter_->drawPoints(points_.data(), static_cast<int>(points_.size()));
 }
 
 void QtCanvas::Ellipse(int left, int top, int right, int bottom) {
@@ -148,7 +184,6 @@ void QtCanvas::TextOut(int x, int y, const std::string& text) {
     penApplied_ = false;
     painter_->drawText(x, y + metrics_->ascent(), s);
 }
-
 
 int QtCanvas::TextWidth(const std::string& text) {
     qfont();

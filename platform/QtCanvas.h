@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 class QPaintDevice;
 
@@ -17,8 +18,11 @@ class QPaintDevice;
 QString FromAnsi(const std::string& text);
 std::string ToAnsi(const QString& text);
 
+// The classic Windows face the chart asks for resolves to its closest metric twin here.
+void InstallFontSubstitutes();
+
 class QtCanvas : public Canvas {
-public:
+  public:
     QtCanvas() = default;
     ~QtCanvas() override;
 
@@ -34,16 +38,19 @@ public:
     int TextHeight(const std::string& text) override;
     void FillRect(int left, int top, int right, int bottom) override;
 
-protected:
+  protected:
     void drawLine(Point from, Point to) override;
 
-private:
+  private:
     void applyPen();
     void applyBrush();
     const QFont& qfont();
 
     std::unique_ptr<QPainter> painter_;
     int dpi_ = 96;
+    // Screen and bitmaps follow the pixel rules exactly; paper is left to Qt.
+    bool pixelExact_ = false;
+    std::vector<QPoint> points_;
     // What the painter holds, so attributes are only handed to it when they change.
     Pen appliedPen_;
     bool penApplied_ = false;

@@ -1,0 +1,168 @@
+#pragma once
+// The main window: the tool panel, the chart and its status bar, and every handler that
+// changes what the chart shows. All state lives here, alive for the whole run.
+#include "geometry/ViewState.h"
+#include "platform/QtCanvas.h"
+#include "render/ChartOptions.h"
+#include "sky/FixedTable.h"
+#include "sky/SkyData.h"
+
+#include <QDate>
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+#include <string>
+
+class ChartView;
+class Dialogs;
+class Printer;
+class QAction;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QSpinBox;
+class QToolButton;
+class TAboutBox;
+class TFEdRad;
+class TFImpresion;
+
+class TForm1 : public QMainWindow {
+  public:
+    TForm1(Dialogs& dialogs, Printer& printer, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The windows created after this one, set by the program entry.
+    TAboutBox* AboutBox = nullptr;
+    TFEdRad* FEdRad = nullptr;
+    TFImpresion* FImpresion = nullptr;
+    // Today's date for "Hoy"; replaceable so the handler can be tested on any day.
+    std::function<QDate()> today = [] { return QDate::currentDate(); };
+
+    const ViewState& view() const { return view_; }
+    ViewState& view() { return view_; }
+    const SkyData& sky() const { return sky_; }
+    const std::string& dataDir() const { return dataDir_; }
+    int RadiantDate() const;
+    RadiantPosition goToEntry(int k) const { return GoToList.at(k); }
+
+    // Start-up sequence, run once at the first showing of the window.
+    void FormActivate();
+    void RedrawChart();
+    void PaintBox1Paint();
+    void PaintBox1MouseUp(int x, int y);
+
+    void cbCartaClick();
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+    void SpeedButton4Click();
+    void SpeedButton8Click();
+    void SBEscalaClick();
+    void sbZMasClick();
+    void sbZMenosClick();
+    void sbMagMenosClick();
+    void sbMagMasClick();
+    void sbEstrellasClick();
+    void SpeedButton7Click();
+    void Salir1Click();
+    void Dibujarmagnitud1Click();
+
+    void sbFechaRadClick();
+    void meMesChange();
+    void Button6Click();
+    void Button3Click();
+    void sbRadClick();
+    void sbGoRadClick();
+    void lbRadClick();
+    void Button7Click();
+
+    void sbDesRadClick();
+    void Button1Click();
+    void Button2Click();
+    void Button4Click();
+
+    // Controls, named as the handlers know them.
+    QFrame* Panel3;
+    QLabel* Label6;
+    QComboBox* cbCarta;
+    QToolButton* SpeedButton1;
+    QToolButton* SpeedButton2;
+    QToolButton* SpeedButton3;
+    QToolButton* SpeedButton4;
+    QToolButton* SpeedButton8;
+    QToolButton* SBEscala;
+    QToolButton* sbZMenos;
+    QToolButton* sbZMas;
+    QToolButton* sbMagMenos;
+    QToolButton* sbMagMas;
+    QToolButton* sbEstrellas;
+    QToolButton* sbPintaMag;
+    QToolButton* sbConstelaciones;
+    QToolButton* sbNombres;
+    QToolButton* sbCoord;
+    QToolButton* sbZonas;
+    QToolButton* sbFechaRad;
+    QToolButton* sbRad;
+    QToolButton* sbRadTer;
+    QToolButton* sbDesRad;
+    QToolButton* sbGoRad;
+    QToolButton* SpeedButton5;
+    QToolButton* SpeedButton9;
+    QToolButton* SpeedButton7;
+    QFrame* Panel1;
+    ChartView* PaintBox1;
+    QFrame* pRad;
+    QSpinBox* upDia;
+    QSpinBox* upMes;
+    QPushButton* Button6;
+    QPushButton* Button3;
+    QFrame* pGoRad;
+    QListWidget* lbRad;
+    QPushButton* Button7;
+    QFrame* pDesRad;
+    QListWidget* lbDesRad;
+    QPushButton* Button1;
+    QPushButton* Button2;
+    QPushButton* Button4;
+    std::array<QLabel*, 5> StatusPanels{};
+    QAction* Salir1;
+    QAction* Dibujarmagnitud1;
+    QAction* Radiantes1;
+    QAction* RadiantesdeTerentjeva1;
+    QAction* RadiantesIMO1;
+    QAction* RadiantesdeTerentjeva2;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void buildToolPanel();
+    void buildChartArea();
+    void buildRadiantDatePanel();
+    void buildGoToPanel();
+    void buildDriftPanel();
+    void buildStatusBar();
+    void buildMenu();
+    QToolButton* toolButton(const char* name, const QString& hint, int x, int y, int width = 25);
+    void setArrowsEnabled(bool on);
+    void openPanel(QFrame* panel);
+    void closePanel(QFrame* panel);
+    ChartOptions chartOptions() const;
+    void markStarAt(int x, int y);
+    void showDriftLines();
+    // Runs an operation; a failure stops it there and is shown in the error box.
+    template <typename F> void guarded(F operation);
+
+    Dialogs& dialogs_;
+    Printer& printer_;
+    SkyData sky_;
+    ViewState view_;
+    std::string dataDir_;
+    bool activated_ = false;
+    bool chartStale_ = true;
+    QtCanvas canvas_;
+    FixedTable<RadiantPosition, 200> GoToList;
+};

@@ -1,0 +1,132 @@
+// Measures the program's three hot paths on the bundled data, offscreen: start-up loading,
+// the full chart redraw and the marking hit test, with the bare projection as the floor a
+// redraw cannot beat. Run by hand: build/bench/velumbra_bench [data dir] [repetitions].
+#include "Unit1.h"
+#include "geometry/Calendar.h"
+#include "geometry/HitTest.h"
+#include "geometry/Projection.h"
+#include "platform/Dialogs.h"
+#include "platform/QtCanvas.h"
+#include "platform/QtPrinter.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QListWidget>
+#include <QSpinBox>
+#include <QToolButton>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Timing {
+    std::string name;
+    double minMs;
+    double medianMs;
+};
+
+Timing measure(const std::string& name, int reps, const std::function<void()>& work) {
+    work(); // warm caches, fonts and glyphs
+    std::vector<double> ms;
+    ms.reserve(static_cast<std::size_t>(reps));
+    for (int i = 0; i < reps; ++i) {
+        const auto t0 = std::chrono::steady_clock::now();
+        work();
+        const auto t1 = std::chrono::steady_clock::now();
+        ms.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
+    }
+    std::sort(ms.begin(), ms.end());
+    return {name, ms.front(), ms[ms.size() / 2]};
+}
+
+// Every layer on, both radiant lists for 12 August and the drift tracks of every radiant
+// active that day selected.
+void showEverything(TForm1& form) {
+    for (QToolButton* b : {form.sbCoord, form.sbConstelaciones, form.sbNombres, form.sbZonas,
+                           form.sbEstrellas, form.sbPintaMag})
+        b->setChecked(true);
+    form.upMes->setValue(8);
+    form.upDia->setValue(12);
+    form.Button3Click();
+    form.sbRad->setChecked(true);
+    form.sbRadTer->setChecked(true);
+    form.sbRadClick();
+    const int date = DayOfYear(12, 8);
+    for (int i = 0; i < form.lbDesRad->count(); ++i) {
+        int activeDay = 0;
+        form.lbDesRad->item(i)->setSelected(IsActive(form.sky().radiants.at(i), date, activeDay));
+    }
+    form.sbDesRad->setChecked(true);
+}
+
+void chooseChart(TForm1& form, int index, int zoom) {
+    form.cbCarta->setCurrentIndex(index);
+    form.cbCartaClick();
+    for (int z = 1; z < zoom; ++z)
+        form.sbZMasClick();
+    form.sbCoord->setChecked(zoom == 1);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    InstallFontSubstitutes();
+    const QString dataDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("data");
+    const int reps = argc > 2 ? std::max(1, std::atoi(argv[2])) : 200;
+    if (!QDir::setCurrent(dataDir)) {
+        std::fprintf(stderr, "no data directory %s\n", qPrintable(dataDir));
+        return 1;
+    }
+
+    std::vector<Timing> rows;
+    const std::string dir = QDir::currentPath().toStdString();
+    rows.push_back(measure("start-up loading (7 files + sort)", reps, [&] {
+        SkyData sky;
+        LoadSky(sky, dir);
+    }));
+
+    QtDialogs dialogs;
+    QtPrinter printer;
+    TForm1 form(dialogs, printer);
+    form.FormActivate();
+    showEverything(form);
+    for (int chart = 0; chart < 12; ++chart) {
+        chooseChart(form, chart, 1);
+        rows.push_back(measure("redraw chart " + std::to_string(chart + 1) + " zoom 1", reps,
+                               [&] { form.RedrawChart(); }));
+    }
+    for (int zoom = 2; zoom <= 5; ++zoom) {
+        chooseChart(form, 0, zoom);
+        rows.push_back(measure("redraw chart 1 zoom " + std::to_string(zoom), reps,
+                               [&] { form.RedrawChart(); }));
+    }
+
+    chooseChart(form, 0, 1);
+    form.RedrawChart();
+    int sink = 0;
+    rows.push_back(measure("hit test (nearest star)", reps,
+                           [&] { sink += NearestStar(form.view(), form.sky().stars, 225, 225); }));
+    rows.push_back(measure("Project over the star table", reps, [&] {
+        for (int s = 1; s <= kStarSlots; ++s) {
+            const Star& star = form.sky().stars.at(s);
+            int x = 0, y = 0;
+            if (Project(form.view(), star.RA * kHundredthArcsecToDeg,
+                        star.Dec * kHundredthArcsecToDeg, x, y))
+                sink += x;
+        }
+    }));
+
+    std::printf("%-36s %10s %10s\n", "measure", "min ms", "median ms");
+    for (const Timing& t : rows)
+        std::printf("%-36s %10.3f %10.3f\n", t.name.c_str(), t.minMs, t.medianMs);
+    std::printf("(%d repetitions each; checksum %d)\n", reps, sink);
+    return 0;
+}

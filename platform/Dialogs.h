@@ -1,0 +1,26 @@
+#pragma once
+// The modal dialogs the windows use, behind an interface so that handlers can be tested with a
+// fake that answers at once.
+#include <QString>
+
+class QDialog;
+
+class Dialogs {
+  public:
+    virtual ~Dialogs() = default;
+    // The error box of a failed operation.
+    virtual void error(const QString& text) = 0;
+    virtual void information(const QString& text) = 0;
+    // A Yes/No question; true for Yes.
+    virtual bool question(const QString& text) = 0;
+    // Shows a window of the program modally; returns its result code.
+    virtual int exec(QDialog& dialog) = 0;
+};
+
+class QtDialogs : public Dialogs {
+  public:
+    void error(const QString& text) override;
+    void information(const QString& text) override;
+    bool question(const QString& text) override;
+    int exec(QDialog& dialog) override;
+};

@@ -1,0 +1,21 @@
+#pragma once
+// The printer as the program sees it: orientation, page size in device pixels, one job at a
+// time and a Canvas on the page.
+#include <string>
+
+class Canvas;
+
+class Printer {
+  public:
+    enum class Orientation { Portrait, Landscape };
+    virtual ~Printer() = default;
+    virtual void setOrientation(Orientation o) = 0;
+    // Printable page size in device pixels, in the current orientation.
+    virtual int pageWidth() = 0;
+    virtual int pageHeight() = 0;
+    virtual void setTitle(const std::string& title) = 0;
+    virtual void beginDoc() = 0;
+    virtual void newPage() = 0;
+    virtual void endDoc() = 0;
+    virtual Canvas& canvas() = 0;
+};

@@ -1,0 +1,25 @@
+#pragma once
+// QPrinter at 1200 dpi. With no printer installed it prints to a PDF file, so the program
+// starts and prints on any desktop.
+#include "platform/Printer.h"
+#include "platform/QtCanvas.h"
+
+#include <QPrinter>
+
+class QtPrinter : public Printer {
+  public:
+    QtPrinter();
+    void setOrientation(Orientation o) override;
+    int pageWidth() override;
+    int pageHeight() override;
+    void setTitle(const std::string& title) override;
+    void beginDoc() override;
+    void newPage() override;
+    void endDoc() override;
+    Canvas& canvas() override { return canvas_; }
+    QPrinter& device() { return printer_; }
+
+  private:
+    QPrinter printer_{QPrinter::HighResolution};
+    QtCanvas canvas_;
+};
