@@ -2,19 +2,15 @@
 // the full chart redraw and the marking hit test, with the bare projection as the floor a
 // redraw cannot beat. Run by hand: build/bench/velumbra_bench [data dir] [repetitions].
 #include "Unit1.h"
-#include "geometry/Calendar.h"
 #include "geometry/HitTest.h"
 #include "geometry/Projection.h"
 #include "platform/Dialogs.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtPrinter.h"
+#include "tests/windows/EverythingShown.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QDir>
-#include <QListWidget>
-#include <QSpinBox>
-#include <QToolButton>
 
 #include <algorithm>
 #include <chrono>
@@ -45,34 +41,6 @@ Timing measure(const std::string& name, int reps, const std::function<void()>& w
     return {name, ms.front(), ms[ms.size() / 2]};
 }
 
-// Every layer on, both radiant lists for 12 August and the drift tracks of every radiant
-// active that day selected.
-void showEverything(TForm1& form) {
-    for (QToolButton* b : {form.sbCoord, form.sbConstelaciones, form.sbNombres, form.sbZonas,
-                           form.sbEstrellas, form.sbPintaMag})
-        b->setChecked(true);
-    form.upMes->setValue(8);
-    form.upDia->setValue(12);
-    form.Button3Click();
-    form.sbRad->setChecked(true);
-    form.sbRadTer->setChecked(true);
-    form.sbRadClick();
-    const int date = DayOfYear(12, 8);
-    for (int i = 0; i < form.lbDesRad->count(); ++i) {
-        int activeDay = 0;
-        form.lbDesRad->item(i)->setSelected(IsActive(form.sky().radiants.at(i), date, activeDay));
-    }
-    form.sbDesRad->setChecked(true);
-}
-
-void chooseChart(TForm1& form, int index, int zoom) {
-    form.cbCarta->setCurrentIndex(index);
-    form.cbCartaClick();
-    for (int z = 1; z < zoom; ++z)
-        form.sbZMasClick();
-    form.sbCoord->setChecked(zoom == 1);
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -97,19 +65,19 @@ int main(int argc, char** argv) {
     QtPrinter printer;
     TForm1 form(dialogs, printer);
     form.FormActivate();
-    showEverything(form);
+    ShowEverything(form);
     for (int chart = 0; chart < 12; ++chart) {
-        chooseChart(form, chart, 1);
+        ChooseChart(form, chart, 1);
         rows.push_back(measure("redraw chart " + std::to_string(chart + 1) + " zoom 1", reps,
                                [&] { form.RedrawChart(); }));
     }
     for (int zoom = 2; zoom <= 5; ++zoom) {
-        chooseChart(form, 0, zoom);
+        ChooseChart(form, 0, zoom);
         rows.push_back(measure("redraw chart 1 zoom " + std::to_string(zoom), reps,
                                [&] { form.RedrawChart(); }));
     }
 
-    chooseChart(form, 0, 1);
+    ChooseChart(form, 0, 1);
     form.RedrawChart();
     int sink = 0;
     rows.push_back(measure("hit test (nearest star)", reps,
