@@ -25,8 +25,8 @@ bool toPlane(const ViewState& v, double ra, double dec, Plane& p) {
     const double dAlpha = alpha - v.CentreRARad;
     const double a = std::sin(dAlpha) * cosDelta;
     const double b = std::cos(dAlpha) * cosDelta;
-    const double sinC = std::sin(v.CentreDecRad);
-    const double cosC = std::cos(v.CentreDecRad);
+    const double sinC = v.SinCentreDec;
+    const double cosC = v.CosCentreDec;
     const double d = sinC * sinDelta + cosC * b;
     // Written so that a damaged (not a number) position is never visible.
     if (!(d >= 0.4))
@@ -62,8 +62,7 @@ bool ProjectPrint(const ViewState& v, double ra, double dec, int& x, int& y) {
 
 SkyPoint Unproject(ViewState& v, int x, int y) {
     const int yUp = v.ChartSize - y;
-    v.CentreRARad = v.CentreRA * kDegToRad;
-    v.CentreDecRad = v.CentreDec * kDegToRad;
+    v.deriveCentre();
     int poleX = 0;
     int poleY = 0;
     if (v.CentreDecRad < -0.8)
@@ -74,8 +73,8 @@ SkyPoint Unproject(ViewState& v, int x, int y) {
     const double xi = (x * 70 / static_cast<double>(v.ScreenScale) - v.X0) * 0.00623;
     const double eta = (yUp * 70 / static_cast<double>(v.ScreenScale) - v.Y0) * 0.00623;
     const double rho = std::sqrt(xi * xi + 1 + eta * eta);
-    const double sinC = std::sin(v.CentreDecRad);
-    const double cosC = std::cos(v.CentreDecRad);
+    const double sinC = v.SinCentreDec;
+    const double cosC = v.CosCentreDec;
     // Rounding can push the sine a hair past 1 near a pole; clamp so the click never fails.
     const double s = std::clamp((sinC + cosC * eta) / rho, -1.0, 1.0);
     const double p = -xi / rho;

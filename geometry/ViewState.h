@@ -20,6 +20,12 @@ struct ViewState {
     std::int16_t PrintMargin = 0;
     float PrintFactor = 0;
 
+    // Sine and cosine of CentreDecRad, which every projection needs.
+    double SinCentreDec = 0;
+    double CosCentreDec = 1;
+
     // The derived values every redraw recomputes before any layer runs.
     void deriveForRedraw();
+    // The centre in radians, with its sine and cosine.
+    void deriveCentre();
 };

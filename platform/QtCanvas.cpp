@@ -11,6 +11,9 @@
 #include <cstdlib>
 
 QString FromAnsi(const std::string& text) {
+    // Chart labels are plain ASCII; only the rare accented name needs the decoder.
+    if (std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; }))
+        return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
     QStringDecoder decode("Windows-1252");
     if (!decode.isValid())
         return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
@@ -60,17 +63,23 @@ QtCanvas::~QtCanvas() {
 void QtCanvas::begin(QPaintDevice* device) {
     end();
     dpi_ = device->logicalDpiY() > 0 ? device->logicalDpiY() : 96;
-    pixelExact_ = device->devType() == QInternal::Image || device->devType() == QInternal::Widget;
+    // The image's bits are taken before the painter opens on them; both then write in place.
+    if (device->devType() == QInternal::Image)
+        raster_.attach(static_cast<QImage*>(device));
+    else
+        raster_.detach();
     painter_ = std::make_unique<QPainter>(device);
     painter_->setRenderHint(QPainter::Antialiasing, false);
     painter_->setRenderHint(QPainter::TextAntialiasing, false);
-    penApplied_ = brushApplied_ = fontCached_ = false;
+    penApplied_ = brushApplied_ = false;
+    fontEntry_ = paintedFont_ = nullptr;
 }
 
 void QtCanvas::end() {
     if (painter_)
         painter_->end();
     painter_.reset();
+    raster_.detach();
 }
 
 void QtCanvas::applyPen() {
@@ -78,8 +87,7 @@ void QtCanvas::applyPen() {
         return;
     QPen p(toQ(pen.color));
     p.setWidth(pen.width <= 1 ? 0 : pen.width);
-    // Exact lines are walked pixel by pixel with their own dash pattern.
-    p.setStyle(pixelExact_ && pen.width <= 1 ? Qt::SolidLine : toQ(pen.style));
+    p.setStyle(toQ(pen.style));
     p.setCapStyle(Qt::FlatCap);
     p.setJoinStyle(Qt::MiterJoin);
     painter_->setPen(p);
@@ -95,69 +103,54 @@ void QtCanvas::applyBrush() {
     brushApplied_ = true;
 }
 
-const QFont& QtCanvas::qfont() {
-    if (!fontCached_ || !sameFont(cachedFont_, font)) {
-        QString face = QString::fromStdString(font.face);
-        qfont_ = QFont(face);
+QtCanvas::FontEntry& QtCanvas::currentFont() {
+    if (fontEntry_ && sameFont(cachedFont_, font))
+        return *fontEntry_;
+    const std::string key = font.face + '/' + std::to_string(font.size) + '/' +
+                            (font.bold ? "b" : "r") + '/' + std::to_string(dpi_);
+    auto& entry = fonts_[key];
+    if (!entry) {
+        QFont f(QString::fromStdString(font.face));
         // Sizes are points; pixel size from the device resolution keeps screen and paper alike.
-        qfont_.setPixelSize(std::max(1, (font.size * dpi_ + 36) / 72));
-        qfont_.setBold(font.bold);
-        qfont_.setStyleStrategy(QFont::NoAntialias);
-        metrics_ = std::make_unique<QFontMetrics>(qfont_);
-        cachedFont_ = font;
-        fontCached_ = true;
+        f.setPixelSize(std::max(1, (font.size * dpi_ + 36) / 72));
+        f.setBold(font.bold);
+        f.setStyleStrategy(QFont::NoAntialias);
+        entry = std::make_unique<FontEntry>(f);
     }
-    return qfont_;
+    cachedFont_ = font;
+    fontEntry_ = entry.get();
+    return *entry;
+}
+
+const QtCanvas::FontEntry::Text& QtCanvas::FontEntry::text(const std::string& s) {
+    auto found = texts.find(s);
+    if (found == texts.end()) {
+        const QString q = FromAnsi(s);
+        found = texts.emplace(s, Text{q, metrics.horizontalAdvance(q)}).first;
+    }
+    return found->second;
 }
 
 void QtCanvas::drawLine(Point from, Point to) {
     if (!painter_)
         return;
-    applyPen();
-    if (!pixelExact_ || pen.width > 1) {
-        painter_->drawLine(QPoint(from.x, from.y), QPoint(to.x, to.y));
+    // Qt's own cosmetic lines leave out whichever end comes last in its drawing order; the
+    // screen walks each line itself, from its start up to, not including, its end.
+    if (raster_.attached() && pen.width <= 1) {
+        raster_.line(from, to, pen);
         return;
     }
-    // Qt's own cosmetic lines leave out whichever end comes last in its drawing order, so the
-    // screen walks the line itself: every pixel from the start up to, not including, the end.
-    static constexpr int kDot[] = {3, 3};
-    static constexpr int kDash[] = {18, 6};
-    const int* pattern = pen.style == PenStyle::Dot ? kDot : kDash;
-    const bool styled = pen.style != PenStyle::Solid;
-    points_.clear();
-    const int dx = std::abs(to.x - from.x);
-    const int dy = -std::abs(to.y - from.y);
-    const int sx = from.x < to.x ? 1 : -1;
-    const int sy = from.y < to.y ? 1 : -1;
-    int err = dx + dy;
-    int x = from.x;
-    int y = from.y;
-    int run = 0;
-    int phase = 0;
-    while (x != to.x || y != to.y) {
-        if (!styled || phase == 0)
-            points_.emplace_back(x, y);
-        if (styled && ++run == pattern[phase]) {
-            run = 0;
-            phase ^= 1;
-        }
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y += sy;
-        }
-    }
-    if (!points_.empty())
-        painter_->drawPoints(points_.data(), static_cast<int>(points_.size()));
+    applyPen();
+    painter_->drawLine(QPoint(from.x, from.y), QPoint(to.x, to.y));
 }
 
 void QtCanvas::Ellipse(int left, int top, int right, int bottom) {
     if (!painter_ || right <= left || bottom <= top)
         return;
+    if (raster_.attached() && pen.width <= 1) {
+        raster_.ellipse(left, top, right, bottom, pen.color, brush);
+        return;
+    }
     applyPen();
     applyBrush();
     painter_->drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
@@ -166,37 +159,49 @@ void QtCanvas::Ellipse(int left, int top, int right, int bottom) {
 void QtCanvas::SetPixel(int x, int y, Color c) {
     if (!painter_)
         return;
-    painter_->save();
+    if (raster_.attached()) {
+        raster_.pixel(x, y, c);
+        return;
+    }
+    penApplied_ = false;
     painter_->setPen(QPen(toQ(c), 0));
     painter_->drawPoint(x, y);
-    painter_->restore();
 }
 
 void QtCanvas::TextOut(int x, int y, const std::string& text) {
     if (!painter_)
         return;
-    const QFont& f = qfont();
-    painter_->setFont(f);
-    const QString s = FromAnsi(text);
-    const QRect cell(x, y, metrics_->horizontalAdvance(s), metrics_->height());
-    painter_->fillRect(cell, toQ(brush));
+    FontEntry& f = currentFont();
+    if (paintedFont_ != &f) {
+        painter_->setFont(f.font);
+        paintedFont_ = &f;
+    }
+    const FontEntry::Text& t = f.text(text);
+    const QRect cell(x, y, t.width, f.metrics.height());
+    if (raster_.attached())
+        raster_.fill(cell.left(), cell.top(), cell.left() + cell.width(),
+                     cell.top() + cell.height(), brush);
+    else
+        painter_->fillRect(cell, toQ(brush));
     painter_->setPen(toQ(font.color));
     penApplied_ = false;
-    painter_->drawText(x, y + metrics_->ascent(), s);
+    painter_->drawText(x, y + f.metrics.ascent(), t.unicode);
 }
 
 int QtCanvas::TextWidth(const std::string& text) {
-    qfont();
-    return metrics_->horizontalAdvance(FromAnsi(text));
+    return currentFont().text(text).width;
 }
 
 int QtCanvas::TextHeight(const std::string&) {
-    qfont();
-    return metrics_->height();
+    return currentFont().metrics.height();
 }
 
 void QtCanvas::FillRect(int left, int top, int right, int bottom) {
     if (!painter_ || right <= left || bottom <= top)
         return;
+    if (raster_.attached()) {
+        raster_.fill(left, top, right, bottom, brush);
+        return;
+    }
     painter_->fillRect(QRect(left, top, right - left, bottom - top), toQ(brush));
 }

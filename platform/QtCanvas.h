@@ -2,6 +2,7 @@
 // The Canvas on any QPaintDevice: the chart back buffer (a QImage), a printer page or a bitmap.
 // Attributes live in the Canvas, so they survive from one redraw to the next; the QPainter is
 // only opened around a redraw or a printout.
+#include "platform/PixelRaster.h"
 #include "render/Canvas.h"
 
 #include <QFont>
@@ -9,8 +10,10 @@
 #include <QPainter>
 #include <QString>
 
+#include <map>
 #include <memory>
-#include <vector>
+#include <string>
+#include <unordered_map>
 
 class QPaintDevice;
 
@@ -44,20 +47,32 @@ class QtCanvas : public Canvas {
   private:
     void applyPen();
     void applyBrush();
-    const QFont& qfont();
+    // A font with its metrics and the texts measured in it: the chart writes the same few
+    // hundred labels at every redraw, and measuring them is most of the cost of text.
+    struct FontEntry {
+        explicit FontEntry(const QFont& f) : font(f), metrics(f) {}
+        struct Text {
+            QString unicode;
+            int width;
+        };
+        const Text& text(const std::string& s);
+        QFont font;
+        QFontMetrics metrics;
+        std::unordered_map<std::string, Text> texts;
+    };
+    FontEntry& currentFont();
 
     std::unique_ptr<QPainter> painter_;
     int dpi_ = 96;
     // Screen and bitmaps follow the pixel rules exactly; paper is left to Qt.
-    bool pixelExact_ = false;
-    std::vector<QPoint> points_;
+    PixelRaster raster_;
     // What the painter holds, so attributes are only handed to it when they change.
     Pen appliedPen_;
     bool penApplied_ = false;
     Color appliedBrush_;
     bool brushApplied_ = false;
     Font cachedFont_;
-    bool fontCached_ = false;
-    QFont qfont_;
-    std::unique_ptr<QFontMetrics> metrics_;
+    FontEntry* fontEntry_ = nullptr;
+    FontEntry* paintedFont_ = nullptr;
+    std::map<std::string, std::unique_ptr<FontEntry>> fonts_;
 };
