@@ -96,5 +96,16 @@ int main(int argc, char** argv) {
     for (const Timing& t : rows)
         std::printf("%-36s %10.3f %10.3f\n", t.name.c_str(), t.minMs, t.medianMs);
     std::printf("(%d repetitions each; checksum %d)\n", reps, sink);
+
+    const auto isRedraw = [](const Timing& t) { return t.name.rfind("redraw", 0) == 0; };
+    const Timing& slowest =
+        *std::max_element(rows.begin(), rows.end(), [&](const Timing& a, const Timing& b) {
+            return isRedraw(b) && (!isRedraw(a) || a.medianMs < b.medianMs);
+        });
+    const double floorMs = rows.back().medianMs;
+    std::printf("slowest: %s, %.3f ms = %.2f x the projection floor\n", slowest.name.c_str(),
+                slowest.medianMs, slowest.medianMs / floorMs);
+    std::printf("budgets (medians): loading <= 10 ms, redraw <= 3 ms and <= 4 x floor, "
+                "hit test <= 1 ms\n");
     return 0;
 }

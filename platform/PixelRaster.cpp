@@ -21,6 +21,11 @@ bool PixelRaster::attach(QImage* image) {
 }
 
 void PixelRaster::line(Point from, Point to, const Pen& pen) {
+    // Lines between points far off the image (still visible on the sky) are common when
+    // zoomed; one wholly beside the image on any side has no pixel to set.
+    if ((from.x < 0 && to.x < 0) || (from.y < 0 && to.y < 0) ||
+        (from.x >= width_ && to.x >= width_) || (from.y >= height_ && to.y >= height_))
+        return;
     static constexpr int kDot[] = {3, 3};
     static constexpr int kDash[] = {18, 6};
     const int* pattern = pen.style == PenStyle::Dot ? kDot : kDash;

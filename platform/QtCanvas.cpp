@@ -5,6 +5,7 @@
 #include <QPaintEngine>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -126,7 +127,13 @@ const QtCanvas::FontEntry::Text& QtCanvas::FontEntry::text(const std::string& s)
     auto found = texts.find(s);
     if (found == texts.end()) {
         const QString q = FromAnsi(s);
-        found = texts.emplace(s, Text{q, metrics.horizontalAdvance(q)}).first;
+        QTextLayout layout(q, font);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        line.setLineWidth(1e6);
+        line.setPosition(QPointF(0, -line.ascent()));
+        layout.endLayout();
+        found = texts.emplace(s, Text{layout.glyphRuns(), metrics.horizontalAdvance(q)}).first;
     }
     return found->second;
 }
@@ -185,7 +192,9 @@ void QtCanvas::TextOut(int x, int y, const std::string& text) {
         painter_->fillRect(cell, toQ(brush));
     painter_->setPen(toQ(font.color));
     penApplied_ = false;
-    painter_->drawText(x, y + f.metrics.ascent(), t.unicode);
+    const QPointF baseline(x, y + f.metrics.ascent());
+    for (const QGlyphRun& run : t.glyphs)
+        painter_->drawGlyphRun(baseline, run);
 }
 
 int QtCanvas::TextWidth(const std::string& text) {

@@ -7,6 +7,8 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QGlyphRun>
+#include <QList>
 #include <QPainter>
 #include <QString>
 
@@ -52,7 +54,7 @@ class QtCanvas : public Canvas {
     struct FontEntry {
         explicit FontEntry(const QFont& f) : font(f), metrics(f) {}
         struct Text {
-            QString unicode;
+            QList<QGlyphRun> glyphs; // shaped once, at the baseline origin
             int width;
         };
         const Text& text(const std::string& s);

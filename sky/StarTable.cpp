@@ -31,18 +31,6 @@ void EncodeStar(const Star& s, unsigned char* b) {
     PutU16(b + 15, s.FilePos);
 }
 
-Star& StarTable::at(int slot) {
-    if (slot < 1 || slot > kStarSlots)
-        throw RangeError();
-    return slots_[static_cast<std::size_t>(slot - 1)];
-}
-
-const Star& StarTable::at(int slot) const {
-    if (slot < 1 || slot > kStarSlots)
-        throw RangeError();
-    return slots_[static_cast<std::size_t>(slot - 1)];
-}
-
 void StarTable::clear() {
     slots_.fill(Star{});
     count_ = 0;

@@ -25,3 +25,13 @@ TEST(Tangent, QuarterTurns) {
     EXPECT_NEAR(static_cast<double>(Tangent(-kPi / 4)), -1.0, 1e-15);
     EXPECT_EQ(Tangent(0.0L), 0.0L);
 }
+
+TEST(Tangent, AgreesWithTheLibraryNearARightAngleOnBothSides) {
+    for (long double x : {0.8L, 1.2L, 1.5L, 1.5707L, 1.571L, 2.0L, 2.3L, 3.0L, 5.0L}) {
+        for (long double signed_x : {x, -x}) {
+            const long double expected = std::tan(signed_x);
+            EXPECT_NEAR(static_cast<double>(Tangent(signed_x) / expected), 1.0, 1e-15)
+                << static_cast<double>(signed_x);
+        }
+    }
+}

@@ -70,6 +70,21 @@ TEST(QtCanvas, DottedAndDashedLinesLeaveRegularGaps) {
     EXPECT_EQ(dashed.blackCount(), 18 + 6);
 }
 
+TEST(QtCanvas, LinesReachingOutsideTheImageKeepTheirInsidePixels) {
+    Surface s(10);
+    s.canvas.MoveTo(-30, 4);
+    s.canvas.LineTo(30, 4); // crosses the whole image
+    s.canvas.MoveTo(-30, -3);
+    s.canvas.LineTo(40, -3); // wholly above it
+    s.canvas.MoveTo(-7, 12);
+    s.canvas.LineTo(12, -7); // a diagonal through a corner
+    for (int x = 0; x < 10; ++x)
+        EXPECT_TRUE(s.black(x, 4)) << x;
+    EXPECT_TRUE(s.black(5, 0));
+    EXPECT_TRUE(s.black(0, 5));
+    EXPECT_EQ(s.blackCount(), 10 + 6 - 1);
+}
+
 TEST(QtCanvas, ClosedOutlineCoversEveryCornerOnce) {
     Surface s(10);
     s.canvas.MoveTo(0, 0);
