@@ -153,7 +153,7 @@ void TForm1::buildToolPanel() {
     cbCarta->setCurrentIndex(-1);
     connect(cbCarta, &QComboBox::activated, this, [this] { cbCartaClick(); });
 
-    struct Spec {
+    struct ButtonLayout {
         QToolButton*& button;
         const char* name;
         const char* hint;
@@ -161,7 +161,7 @@ void TForm1::buildToolPanel() {
         Glyph glyph;
         const char* caption;
     };
-    const Spec specs[] = {
+    const ButtonLayout layouts[] = {
         {SpeedButton1, "SpeedButton1", "Disminuye Dec", 10, 60, 25, Glyph::ArrowDown, nullptr},
         {SpeedButton3, "SpeedButton3", "Aumenta Dec", 35, 60, 25, Glyph::ArrowUp, nullptr},
         {SpeedButton2, "SpeedButton2", "Disminuye A.R.", 10, 85, 25, Glyph::ArrowRight, nullptr},
@@ -193,7 +193,7 @@ void TForm1::buildToolPanel() {
         {SpeedButton9, "SpeedButton9", "Imprime carta...", 35, 391, 25, Glyph::Print, nullptr},
         {SpeedButton7, "SpeedButton7", "Acerca de...", 10, 419, 51, Glyph::About, nullptr},
     };
-    for (const Spec& s : specs) {
+    for (const ButtonLayout& s : layouts) {
         s.button = toolButton(s.name, QString::fromUtf8(s.hint), s.x, s.y, s.width);
         if (s.caption) {
             s.button->setText(QString::fromLatin1(s.caption));
@@ -260,7 +260,6 @@ void TForm1::buildRadiantDatePanel() {
     upDia->setValue(1);
     upDia->setWrapping(false);
     // The day is chosen with the arrows only, so it always fits its month.
-    upDia->setReadOnly(false);
     upDia->findChild<QLineEdit*>()->setReadOnly(true);
     auto* monthLabel = new QLabel(QStringLiteral("M"), pRad);
     monthLabel->setGeometry(86, 32, 12, 20);

@@ -1,5 +1,6 @@
 #include "geometry/Projection.h"
 #include "geometry/Angles.h"
+#include "tests/support/SkyFixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -7,18 +8,9 @@
 
 namespace {
 
-ViewState viewAt(int ra, int dec, int zoom = 1) {
-    ViewState v;
-    v.CentreRA = ra;
-    v.CentreDec = dec;
-    v.ZoomLevel = static_cast<std::uint8_t>(zoom);
-    v.deriveForRedraw();
-    return v;
-}
-
 // The point at angular distance `deg` north of a centre on the equator.
 bool visibleAtDistance(double deg) {
-    const ViewState v = viewAt(0, 0);
+    const ViewState v = ViewAt(0, 0);
     int x = -1, y = -1;
     return Project(v, 0, deg, x, y);
 }
@@ -28,7 +20,7 @@ bool visibleAtDistance(double deg) {
 TEST(Project, CentreFallsOnTheMiddlePixelAtEveryZoom) {
     for (int zoom : {1, 5}) {
         for (auto [ra, dec] : {std::pair{30, 56}, {151, -5}, {330, -56}, {0, 90}}) {
-            const ViewState v = viewAt(ra, dec, zoom);
+            const ViewState v = ViewAt(ra, dec, zoom);
             int x = 0, y = 0;
             ASSERT_TRUE(Project(v, ra, dec, x, y));
             EXPECT_EQ(x, 225) << ra << " " << dec << " zoom " << zoom;
@@ -38,7 +30,7 @@ TEST(Project, CentreFallsOnTheMiddlePixelAtEveryZoom) {
 }
 
 TEST(Project, NorthIsUpAndEastIsLeft) {
-    const ViewState v = viewAt(0, 0);
+    const ViewState v = ViewAt(0, 0);
     int x = 0, y = 0;
     ASSERT_TRUE(Project(v, 0, 10, x, y));
     EXPECT_EQ(x, 225);
@@ -57,7 +49,7 @@ TEST(Project, VisibilityEndsWhereTheCosineFallsBelowFourTenths) {
 }
 
 TEST(Project, InvisiblePointLeavesCoordinatesUntouched) {
-    const ViewState v = viewAt(0, 0);
+    const ViewState v = ViewAt(0, 0);
     int x = 1234, y = -77;
     EXPECT_FALSE(Project(v, 180, 0, x, y));
     EXPECT_EQ(x, 1234);
@@ -65,7 +57,7 @@ TEST(Project, InvisiblePointLeavesCoordinatesUntouched) {
 }
 
 TEST(Project, PoleCentreShowsEveryRightAscensionDownToTheLimit) {
-    const ViewState v = viewAt(0, 90);
+    const ViewState v = ViewAt(0, 90);
     int x = 0, y = 0;
     for (int ra = 0; ra < 360; ra += 15) {
         EXPECT_TRUE(Project(v, ra, 23.6, x, y)) << ra;
@@ -75,7 +67,7 @@ TEST(Project, PoleCentreShowsEveryRightAscensionDownToTheLimit) {
 
 TEST(Unproject, CentrePixelGivesTheCentreBack) {
     for (auto [ra, dec] : {std::pair{30, 56}, {151, -5}, {330, -56}, {0, 0}, {200, 89}}) {
-        ViewState v = viewAt(ra, dec);
+        ViewState v = ViewAt(ra, dec);
         const SkyPoint p = Unproject(v, 225, 225);
         EXPECT_EQ(p.ra, ra);
         EXPECT_EQ(p.dec, dec);
@@ -83,7 +75,7 @@ TEST(Unproject, CentrePixelGivesTheCentreBack) {
 }
 
 TEST(Unproject, FoldsRightAscensionIntoTheCircle) {
-    ViewState v = viewAt(330, 0);
+    ViewState v = ViewAt(330, 0);
     const SkyPoint p = Unproject(v, 25, 225);
     EXPECT_GE(p.ra, 0);
     EXPECT_LE(p.ra, 360);
@@ -93,7 +85,7 @@ TEST(Unproject, FoldsRightAscensionIntoTheCircle) {
 
 TEST(Unproject, InvertsProjectNearTheCentre) {
     for (int zoom : {1, 3}) {
-        ViewState v = viewAt(100, 20, zoom);
+        ViewState v = ViewAt(100, 20, zoom);
         int x = 0, y = 0;
         ASSERT_TRUE(Project(v, 110, 25, x, y));
         const SkyPoint p = Unproject(v, x, y);
@@ -103,7 +95,7 @@ TEST(Unproject, InvertsProjectNearTheCentre) {
 }
 
 TEST(Unproject, ClickOnTheFarSideOfAPoleCrossesToTheOppositeMeridian) {
-    ViewState v = viewAt(0, 80);
+    ViewState v = ViewAt(0, 80);
     int x = 0, y = 0;
     ASSERT_TRUE(Project(v, 180, 80, x, y));
     const SkyPoint p = Unproject(v, x, y);
@@ -113,7 +105,7 @@ TEST(Unproject, ClickOnTheFarSideOfAPoleCrossesToTheOppositeMeridian) {
 
 TEST(Unproject, ClickExactlyOnAPoleNeverFails) {
     for (int dec : {80, -80}) {
-        ViewState v = viewAt(45, dec);
+        ViewState v = ViewAt(45, dec);
         int x = 0, y = 0;
         ASSERT_TRUE(Project(v, 0, dec > 0 ? 90 : -90, x, y));
         SkyPoint p{};
@@ -148,7 +140,7 @@ TEST(Project, CosineOfExactlyFourTenthsIsStillVisible) {
             found = true;
             const double beyond = std::nextafter(ra, 360.0);
             ASSERT_LT(cosineFromOrigin(beyond, dec), 0.4);
-            const ViewState v = viewAt(0, 0);
+            const ViewState v = ViewAt(0, 0);
             int x = 0, y = 0;
             EXPECT_TRUE(Project(v, ra, dec, x, y)) << ra << " " << dec;
             EXPECT_FALSE(Project(v, beyond, dec, x, y)) << beyond << " " << dec;
@@ -163,7 +155,7 @@ TEST(Project, CosineOfExactlyFourTenthsIsStillVisible) {
 
 TEST(ProjectPrint, MapsTheChartSpaceOntoThePage) {
     for (int zoom : {1, 5}) {
-        ViewState v = viewAt(0, 0, zoom);
+        ViewState v = ViewAt(0, 0, zoom);
         v.PrintScale = static_cast<std::int16_t>(1000 * zoom);
         v.PrintFactor = 1.5f;
         v.PrintMargin = 40;
@@ -172,7 +164,7 @@ TEST(ProjectPrint, MapsTheChartSpaceOntoThePage) {
         EXPECT_EQ(x, 3790) << zoom; // Round(2500 x 1.5) + 40
         EXPECT_EQ(y, 3790) << zoom;
     }
-    ViewState v = viewAt(0, 0);
+    ViewState v = ViewAt(0, 0);
     v.PrintFactor = 1.5f;
     v.PrintMargin = 40;
     int x = 0, y = 0;
@@ -189,7 +181,7 @@ TEST(ProjectPrint, MapsTheChartSpaceOntoThePage) {
 }
 
 TEST(Unproject, TwoHundredPixelsEastOfRA330FoldsTo14) {
-    ViewState v = viewAt(330, 0);
+    ViewState v = ViewAt(330, 0);
     const SkyPoint p = Unproject(v, 25, 225);
     // atan(0.969) is 44.1 degrees: 374.1 rounds to 374, folded to 14.
     EXPECT_EQ(p.ra, 14);

@@ -96,7 +96,7 @@ std::string layerSequence(const RecordingCanvas& c) {
 
 RecordingCanvas chart(const SkyData& sky, const ChartOptions& o) {
     RecordingCanvas c;
-    DrawChart(c, fixtures::viewAt(0, 0), sky, o);
+    DrawChart(c, ViewAt(0, 0), sky, o);
     return c;
 }
 
@@ -203,7 +203,7 @@ TEST(DrawChart, GridTakesTheLayoutLetter) {
 TEST(DrawChart, RealSkyOfChartOne) {
     auto sky = std::make_unique<SkyData>();
     ASSERT_NO_THROW(LoadSky(*sky, VELUMBRA_DATA_DIR));
-    const ViewState v = fixtures::viewAt(30, 56);
+    const ViewState v = ViewAt(30, 56);
     ChartOptions o = allOn();
     o.radiantDate = DayOfYear(12, 8);
     o.driftSelected.assign(sky->driftLines.size(), true);
@@ -229,7 +229,7 @@ TEST(DrawChart, RealRadiantsDrawOnEveryChartAndDateWithoutRaising) {
                                            {210, 5},  {330, 5},  {30, -5},   {151, -5},
                                            {270, -5}, {90, -56}, {210, -56}, {330, -56}};
     for (auto [ra, dec] : centres) {
-        const ViewState v = fixtures::viewAt(ra, dec);
+        const ViewState v = ViewAt(ra, dec);
         for (int date = 1; date <= 365; date += 4) {
             RecordingCanvas c;
             ASSERT_NO_THROW(DrawRadiants(c, v, sky->radiants, date, true, true))

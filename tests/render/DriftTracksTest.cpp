@@ -24,7 +24,7 @@ Radiant still(const std::string& code, int startDay, int endDay) {
 RecordingCanvas tracks(const std::vector<Radiant>& records, std::vector<bool> selected,
                        int zoom = 1) {
     RecordingCanvas c;
-    DrawDriftTracks(c, fixtures::viewAt(0, 0, zoom), radiants(records), selected);
+    DrawDriftTracks(c, ViewAt(0, 0, zoom), radiants(records), selected);
     return c;
 }
 
@@ -87,8 +87,8 @@ TEST(DrawDriftTracks, TickAndLabelPlacesInGreen) {
     // wide, half Round(12.5) = 12.
     c.font = {"Arial", 7, true, colors::Black};
     c.brush = colors::White;
-    DrawDriftTracks(c, fixtures::viewAt(0, 0),
-                    radiants({still("AB ", 213, 213), still("C7", 365, 365)}), {true, true});
+    DrawDriftTracks(c, ViewAt(0, 0), radiants({still("AB ", 213, 213), still("C7", 365, 365)}),
+                    {true, true});
     ASSERT_EQ(c.ops.size(), 6u);
     const auto at = [&c](std::size_t i) { return std::pair{c.ops[i].x1, c.ops[i].y1}; };
     EXPECT_EQ(c.ops[0].kind, CanvasOp::Ellipse);
@@ -116,7 +116,7 @@ TEST(DrawDriftTracks, TrackFollowsTheUnroundedDailyDrift) {
     r.DriftRA = 0.4f;
     r.DriftDec = -0.3f;
     const auto lines = segments(tracks({r}, {true}));
-    const ViewState v = fixtures::viewAt(0, 0);
+    const ViewState v = ViewAt(0, 0);
     std::vector<Segment> expected;
     for (int d = 1; d <= 4; ++d) {
         const Point from = fixtures::projected(v, (d - 1) * 0.4f, (d - 1) * -0.3f);

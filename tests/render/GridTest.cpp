@@ -28,7 +28,7 @@ std::vector<Segment> concat(std::vector<Segment> a, const std::vector<Segment>& 
     return a;
 }
 
-std::vector<Segment> gridOf(char letter, const ViewState& v = fixtures::viewAt(30, 56)) {
+std::vector<Segment> gridOf(char letter, const ViewState& v = ViewAt(30, 56)) {
     RecordingCanvas c;
     DrawGrid(c, v, letter);
     return segments(c);
@@ -53,7 +53,7 @@ TEST(DrawGrid, OtherLettersDrawNothing) {
 TEST(DrawGrid, SetsThePenRedAndInheritsStyleAndWidth) {
     RecordingCanvas c;
     c.pen = {colors::Blue, 2, PenStyle::Dash};
-    DrawGrid(c, fixtures::viewAt(0, 0), 'H');
+    DrawGrid(c, ViewAt(0, 0), 'H');
     ASSERT_EQ(c.ops.size(), 9u);
     for (const CanvasOp& op : c.ops) {
         EXPECT_EQ(op.pen.color, colors::Red);
@@ -63,13 +63,13 @@ TEST(DrawGrid, SetsThePenRedAndInheritsStyleAndWidth) {
 }
 
 TEST(DrawGrid, DoesNotFollowTheCentre) {
-    EXPECT_EQ(gridOf('O'), gridOf('O', fixtures::viewAt(210, -56)));
+    EXPECT_EQ(gridOf('O'), gridOf('O', ViewAt(210, -56)));
 }
 
 TEST(DrawFrame, TracesTheOutermostPixelsInBlackSolid) {
     RecordingCanvas c;
     c.pen = {colors::Red, 1, PenStyle::Dot};
-    DrawFrame(c, fixtures::viewAt(30, 56));
+    DrawFrame(c, ViewAt(30, 56));
     const std::vector<Segment> expected{
         {0, 0, 449, 0}, {449, 0, 449, 449}, {449, 449, 0, 449}, {0, 449, 0, 0}};
     EXPECT_EQ(segments(c), expected);

@@ -4,6 +4,7 @@
 #include "geometry/Projection.h"
 #include "render/RecordingCanvas.h"
 #include "sky/SkyData.h"
+#include "tests/support/SkyFixtures.h"
 
 #include <cstdint>
 #include <memory>
@@ -12,15 +13,6 @@
 #include <vector>
 
 namespace fixtures {
-
-inline ViewState viewAt(int ra, int dec, int zoom = 1) {
-    ViewState v;
-    v.CentreRA = ra;
-    v.CentreDec = dec;
-    v.ZoomLevel = static_cast<std::uint8_t>(zoom);
-    v.deriveForRedraw();
-    return v;
-}
 
 // A catalogue star; the magnitude in hundredths as the file holds it.
 inline Star star(std::int32_t number, double raDeg, double decDeg, std::int16_t mag = 300,

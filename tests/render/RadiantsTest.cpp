@@ -18,12 +18,12 @@ namespace {
 RecordingCanvas drawnOn(int date, const std::vector<Radiant>& records, bool imo = true,
                         bool terentjeva = true) {
     RecordingCanvas c;
-    DrawRadiants(c, fixtures::viewAt(0, 0), radiants(records), date, imo, terentjeva);
+    DrawRadiants(c, ViewAt(0, 0), radiants(records), date, imo, terentjeva);
     return c;
 }
 
 RecordingCanvas symbol(float ra, float dec, const std::string& code, int diamRA, int diamDec,
-                       const ViewState& v = fixtures::viewAt(0, 0)) {
+                       const ViewState& v = ViewAt(0, 0)) {
     RecordingCanvas c;
     DrawRadiantSymbol(c, v, ra, dec, code, diamRA, diamDec);
     return c;
@@ -31,7 +31,7 @@ RecordingCanvas symbol(float ra, float dec, const std::string& code, int diamRA,
 
 // Where the label of a three-letter code centred on (ra, dec) starts, at size 8.
 Point labelCornerOf(double ra, double dec) {
-    const Point p = fixtures::projected(fixtures::viewAt(0, 0), ra, dec);
+    const Point p = fixtures::projected(ViewAt(0, 0), ra, dec);
     return {p.x - 9, p.y - 6};
 }
 
@@ -140,7 +140,7 @@ TEST(DrawRadiantSymbol, SetsFontAndPenAndInheritsTheRest) {
     c.font = {"MS Sans Serif", 7, false, colors::Blue};
     c.pen = {colors::Red, 3, PenStyle::Dot};
     c.brush = colors::White;
-    DrawRadiantSymbol(c, fixtures::viewAt(0, 0), 0, 0, "PER", 10, 10);
+    DrawRadiantSymbol(c, ViewAt(0, 0), 0, 0, "PER", 10, 10);
     ASSERT_FALSE(c.ops.empty());
     for (const CanvasOp& op : c.ops) {
         EXPECT_EQ(op.font.face, "Arial");
@@ -157,7 +157,7 @@ TEST(DrawRadiantSymbol, SetsFontAndPenAndInheritsTheRest) {
 TEST(DrawRadiantSymbol, CentreBeyondTheLimitDrawsNothingButSetsTheFont) {
     RecordingCanvas c;
     c.font = {"MS Sans Serif", 7, false, colors::Green};
-    DrawRadiantSymbol(c, fixtures::viewAt(0, 0), 180, 0, "PER", 10, 10);
+    DrawRadiantSymbol(c, ViewAt(0, 0), 180, 0, "PER", 10, 10);
     EXPECT_TRUE(c.ops.empty());
     EXPECT_EQ(c.font.face, "Arial");
     EXPECT_EQ(c.font.size, 8);
@@ -171,7 +171,7 @@ TEST(DrawRadiantSymbol, OutlineIsAClosedPolylineOf361Points) {
     EXPECT_EQ(lines.front().x1, lines.back().x2);
     EXPECT_EQ(lines.front().y1, lines.back().y2);
     // Point 0 lies 5 degrees along right ascension, east of the centre.
-    const Point east = fixtures::projected(fixtures::viewAt(0, 0), 5, 0);
+    const Point east = fixtures::projected(ViewAt(0, 0), 5, 0);
     EXPECT_EQ(lines.front().x1, east.x);
     EXPECT_EQ(lines.front().y1, east.y);
     // A circle of 5 degrees: tan(5) * 206.267 = 18 pixels each way.
@@ -204,7 +204,7 @@ TEST(DrawRadiantSymbol, ZeroDiameterLeavesOutTheUndefinedPointsAndKeepsTheLabel)
     // declination, starting with a move.
     RecordingCanvas c;
     c.MoveTo(0, 0);
-    ASSERT_NO_THROW(DrawRadiantSymbol(c, fixtures::viewAt(0, 0), 0, 0, "PER", 0, 10));
+    ASSERT_NO_THROW(DrawRadiantSymbol(c, ViewAt(0, 0), 0, 0, "PER", 0, 10));
     EXPECT_EQ(texts(c), std::vector<std::string>{"PER"});
     const auto lines = segments(c);
     ASSERT_EQ(lines.size(), 359u);
@@ -243,7 +243,7 @@ TEST(DrawRadiantSymbol, DamagedPositionDrawsNothing) {
 TEST(DrawRadiantSymbol, NeverRaisesAnywhereOnTheSky) {
     // Poles and zero diameters are where the arc sine and the quotients meet their limits.
     for (int centreDec : {-90, -56, 0, 56, 90}) {
-        const ViewState v = fixtures::viewAt(30, centreDec);
+        const ViewState v = ViewAt(30, centreDec);
         for (int dec = centreDec - 30; dec <= centreDec + 30; dec += 3) {
             for (int diam : {0, 1, 7, 20}) {
                 RecordingCanvas c;

@@ -26,7 +26,7 @@ Box boxOf(const CanvasOp& op) {
 
 // Every star of the list drawn on chart (0, 0), where the point RA 0, Dec 0 is pixel (225, 225).
 RecordingCanvas drawn(const std::vector<Star>& stars, bool showLabels = false, int magLimit = 7) {
-    ViewState v = fixtures::viewAt(0, 0);
+    ViewState v = ViewAt(0, 0);
     v.MagLimit = static_cast<std::uint8_t>(magLimit);
     auto table = catalogue(stars);
     RecordingCanvas c;
@@ -76,7 +76,7 @@ TEST(DrawStars, ClassNineIsOneBlackPixel) {
 }
 
 TEST(DrawStars, DiscsAreBlackWhateverTheCanvasHeld) {
-    ViewState v = fixtures::viewAt(0, 0);
+    ViewState v = ViewAt(0, 0);
     auto table = catalogue({star(1, 0, 0, 250)});
     RecordingCanvas c;
     c.pen = {colors::Blue, 2, PenStyle::Dot};
@@ -152,7 +152,7 @@ TEST(DrawStars, LabelsNeedTheToggleAndTheMark) {
 }
 
 TEST(DrawStars, LeavesBrushWhiteAndArialSevenForTheNextLayers) {
-    ViewState v = fixtures::viewAt(0, 0);
+    ViewState v = ViewAt(0, 0);
     auto table = catalogue({star(1, 0, 0, 100)});
     RecordingCanvas c;
     c.pen = {colors::Blue, 1, PenStyle::Dot};

@@ -38,14 +38,14 @@ RecordingCanvas figures(const Strokes& s) {
     RecordingCanvas c;
     // A stray current point that a first line must not start from.
     c.MoveTo(0, 0);
-    DrawFigures(c, fixtures::viewAt(0, 0), *sky(), s.table<FigureTable>());
+    DrawFigures(c, ViewAt(0, 0), *sky(), s.table<FigureTable>());
     return c;
 }
 
 RecordingCanvas triangles(const Strokes& s) {
     RecordingCanvas c;
     c.MoveTo(0, 0);
-    DrawTriangles(c, fixtures::viewAt(0, 0), *sky(), s.table<TriangleTable>());
+    DrawTriangles(c, ViewAt(0, 0), *sky(), s.table<TriangleTable>());
     return c;
 }
 
@@ -105,9 +105,9 @@ TEST(PolylineLayers, FiguresAreBlueSolidAndTrianglesBlackDotted) {
         c.pen = {colors::Green, 2, PenStyle::Dash};
         const auto stars = sky();
         if (figureLayer)
-            DrawFigures(c, fixtures::viewAt(0, 0), *stars, s.table<FigureTable>());
+            DrawFigures(c, ViewAt(0, 0), *stars, s.table<FigureTable>());
         else
-            DrawTriangles(c, fixtures::viewAt(0, 0), *stars, s.table<TriangleTable>());
+            DrawTriangles(c, ViewAt(0, 0), *stars, s.table<TriangleTable>());
         return c.of(CanvasOp::Line).at(0).pen;
     };
     const Pen figure = run(true);
@@ -139,8 +139,7 @@ TEST(DrawNames, CentredOnTheAnchorInBlueArialEight) {
     RecordingCanvas c;
     c.font = {"MS Sans Serif", 12, true, colors::Black};
     c.brush = colors::White;
-    DrawNames(c, fixtures::viewAt(0, 0),
-              labels<NameTable>({{"AND", 0, 0}, {"ORI", 180, 0}, {"UMi", 0, 10}}));
+    DrawNames(c, ViewAt(0, 0), labels<NameTable>({{"AND", 0, 0}, {"ORI", 180, 0}, {"UMi", 0, 10}}));
     const auto ops = c.of(CanvasOp::Text);
     ASSERT_EQ(ops.size(), 2u);
     // Width 18 and height 12 at size 8: the top-left corner is 9 left and 6 up.
@@ -161,7 +160,7 @@ TEST(DrawZoneNumbers, BoldSansSerifInTheInheritedSizeCentredWithIntegerHalves) {
     RecordingCanvas c;
     // Size 10: 7 pixels a character and 15 high, so the halves are 3 and 7, not 3.5 rounded.
     c.font = {"Arial", 10, false, colors::Blue};
-    DrawZoneNumbers(c, fixtures::viewAt(0, 0),
+    DrawZoneNumbers(c, ViewAt(0, 0),
                     labels<NumberTable>({{"5", 0, 0}, {"12", 10, 0}, {"30", 180, 0}}));
     const auto ops = c.of(CanvasOp::Text);
     ASSERT_EQ(ops.size(), 2u);

@@ -1,5 +1,6 @@
 #include "sky/Radiant.h"
 #include "sky/Errors.h"
+#include "tests/support/SkyFixtures.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -29,13 +30,6 @@ Radiant radiant(const std::string& code, const std::string& name, int flag = 1) 
     r.Thz = 0x1234;
     r.DrawFlag = static_cast<std::uint8_t>(flag);
     return r;
-}
-
-Bytes file(const std::vector<Radiant>& records) {
-    Bytes bytes(records.size() * kRadiantRecordSize);
-    for (std::size_t i = 0; i < records.size(); ++i)
-        EncodeRadiant(records[i], bytes.data() + i * kRadiantRecordSize);
-    return bytes;
 }
 
 std::vector<Radiant> numbered(int n, const std::string& prefix) {
@@ -121,10 +115,11 @@ TEST(RadiantKind, SecondCharacterTellsTheList) {
 
 TEST(LoadRadiants, KeepsFlaggedRecordsImoFirstWithMatchingLines) {
     TempDir dir;
-    dir.write("fradiante", file({radiant("PER", "Perseids"), radiant("XYZ", "Hidden", 0),
-                                 radiant("GEM", "Geminids", 2)}));
-    dir.write("fradter",
-              file({radiant("M123", "Off", 0), radiant("T49A", "Northern December delta A")}));
+    dir.write("fradiante",
+              RadiantFileBytes({radiant("PER", "Perseids"), radiant("XYZ", "Hidden", 0),
+                                radiant("GEM", "Geminids", 2)}));
+    dir.write("fradter", RadiantFileBytes({radiant("M123", "Off", 0),
+                                           radiant("T49A", "Northern December delta A")}));
     RadiantTable table;
     std::vector<std::string> lines{"stale"};
     LoadRadiants(table, lines, dir.path());
@@ -143,7 +138,7 @@ TEST(LoadRadiants, KeepsFlaggedRecordsImoFirstWithMatchingLines) {
 
 TEST(LoadRadiants, NoFlaggedRecordGivesAnEmptyTable) {
     TempDir dir;
-    dir.write("fradiante", file({radiant("PER", "Perseids", 0)}));
+    dir.write("fradiante", RadiantFileBytes({radiant("PER", "Perseids", 0)}));
     dir.write("fradter", std::string());
     RadiantTable table;
     std::vector<std::string> lines{"stale"};
@@ -158,8 +153,8 @@ TEST(LoadRadiants, TableHolds301AndTheNextNamesTheFileBeingRead) {
     RadiantTable table;
     std::vector<std::string> lines;
 
-    dir.write("fradiante", file(numbered(200, "AAA")));
-    dir.write("fradter", file(numbered(101, "T11")));
+    dir.write("fradiante", RadiantFileBytes(numbered(200, "AAA")));
+    dir.write("fradter", RadiantFileBytes(numbered(101, "T11")));
     LoadRadiants(table, lines, dir.path());
     EXPECT_EQ(table.count(), 301);
     EXPECT_EQ(table.RadiantCount(), 300);
@@ -169,8 +164,8 @@ TEST(LoadRadiants, TableHolds301AndTheNextNamesTheFileBeingRead) {
         const char* file;
     };
     for (const Case& c : {Case{302, 0, "fradiante"}, Case{200, 102, "fradter"}}) {
-        dir.write("fradiante", file(numbered(c.imo, "AAA")));
-        dir.write("fradter", file(numbered(c.ter, "T11")));
+        dir.write("fradiante", RadiantFileBytes(numbered(c.imo, "AAA")));
+        dir.write("fradter", RadiantFileBytes(numbered(c.ter, "T11")));
         try {
             LoadRadiants(table, lines, dir.path());
             ADD_FAILURE() << "no error for " << c.imo + c.ter << " flagged records";
@@ -195,7 +190,7 @@ TEST(LoadRadiants, MissingOrTornFilesStopWithTableAndLinesInStep) {
         EXPECT_EQ(e.file(), "fradiante");
     }
 
-    dir.write("fradiante", file({radiant("PER", "Perseids")}));
+    dir.write("fradiante", RadiantFileBytes({radiant("PER", "Perseids")}));
     try {
         LoadRadiants(table, lines, dir.path());
         FAIL() << "no error without fradter";
@@ -206,7 +201,7 @@ TEST(LoadRadiants, MissingOrTornFilesStopWithTableAndLinesInStep) {
     EXPECT_EQ(table.count(), 1);
     EXPECT_EQ(lines.size(), 1u);
 
-    Bytes torn = file({radiant("T12", "One"), radiant("T13", "Two")});
+    Bytes torn = RadiantFileBytes({radiant("T12", "One"), radiant("T13", "Two")});
     torn.resize(torn.size() - 1);
     dir.write("fradter", torn);
     try {

@@ -1,5 +1,6 @@
 #include "geometry/Calendar.h"
 #include "sky/Radiant.h"
+#include "tests/support/SkyFixtures.h"
 #include "tests/windows/FormFixture.h"
 
 #include <QComboBox>
@@ -30,20 +31,13 @@ Radiant radiant(const std::string& code, int start, int end, int max, float ra, 
     return r;
 }
 
-std::vector<unsigned char> radiantFile(const std::vector<Radiant>& records) {
-    std::vector<unsigned char> bytes(records.size() * kRadiantRecordSize);
-    for (std::size_t i = 0; i < records.size(); ++i)
-        EncodeRadiant(records[i], bytes.data() + i * kRadiantRecordSize);
-    return bytes;
-}
-
 } // namespace
 
 class RadiantPanels : public FormFixture {
   protected:
     void withRadiants(const std::vector<Radiant>& imo, const std::vector<Radiant>& ter) {
-        dir.write("fradiante", radiantFile(imo));
-        dir.write("fradter", radiantFile(ter));
+        dir.write("fradiante", RadiantFileBytes(imo));
+        dir.write("fradter", RadiantFileBytes(ter));
         start();
     }
     void applyDate(int day, int month) {
