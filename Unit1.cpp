@@ -381,15 +381,11 @@ void TForm1::FormActivate() {
         view_.PrintUnit = static_cast<float>(printer_.pageWidth() - 1) * 0.005f;
         view_.PrintMargin = static_cast<std::int16_t>(Round(view_.PrintUnit * 5.0));
         view_.MarkMode = false;
-        try {
-            LoadSky(sky_, dataDir_);
-        } catch (...) {
-            showDriftLines();
-            throw;
-        }
-        showDriftLines();
+        LoadSky(sky_, dataDir_);
         cbCarta->setCurrentIndex(0);
     });
+    // Also after a failed load: the list shows the radiants read before it, line for record.
+    showDriftLines();
     chartStale_ = true;
     PaintBox1->update();
 }
