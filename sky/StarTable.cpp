@@ -32,7 +32,7 @@ void EncodeStar(const Star& s, unsigned char* b) {
 }
 
 void StarTable::clear() {
-    slots_.fill(Star{});
+    slots_.clear();
     count_ = 0;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
-#include "sky/Errors.h"
+#include "sky/FixedTable.h"
 
-#include <array>
 #include <cstdint>
 #include <string>
 
@@ -27,25 +26,15 @@ void EncodeStar(const Star& star, unsigned char* bytes);
 // Slots 1..15925, sorted by StarNumber after loading.
 class StarTable {
   public:
-    Star& at(int slot) {
-        check(slot);
-        return slots_[static_cast<std::size_t>(slot - 1)];
-    }
-    const Star& at(int slot) const {
-        check(slot);
-        return slots_[static_cast<std::size_t>(slot - 1)];
-    }
+    Star& at(int slot) { return slots_.at(slot); }
+    const Star& at(int slot) const { return slots_.at(slot); }
     // Number of records read from the file.
     int count() const { return count_; }
     void setCount(int n) { count_ = n; }
     void clear();
 
   private:
-    static void check(int slot) {
-        if (slot < 1 || slot > kStarSlots)
-            throw RangeError();
-    }
-    std::array<Star, kStarSlots> slots_{};
+    FixedTable<Star, kStarSlots> slots_;
     int count_ = 0;
 };
 
