@@ -4,7 +4,6 @@
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QStringDecoder>
-#include <QStringEncoder>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -19,12 +18,6 @@ QString FromAnsi(const std::string& text) {
     if (!decode.isValid())
         return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
     return decode(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
-}
-
-std::string ToAnsi(const QString& text) {
-    QStringEncoder encode("Windows-1252");
-    const QByteArray bytes = encode.isValid() ? QByteArray(encode(text)) : text.toLatin1();
-    return bytes.toStdString();
 }
 
 void InstallFontSubstitutes() {

@@ -21,7 +21,6 @@ class QPaintDevice;
 
 // Windows-1252 bytes to Unicode, at the boundary to Qt.
 QString FromAnsi(const std::string& text);
-std::string ToAnsi(const QString& text);
 
 // The classic Windows face the chart asks for resolves to its closest metric twin here.
 void InstallFontSubstitutes();
@@ -34,7 +33,6 @@ class QtCanvas : public Canvas {
     // Starts painting on a device (aliased); the device's resolution sizes the fonts.
     void begin(QPaintDevice* device);
     void end();
-    bool isActive() const { return painter_ != nullptr; }
 
     void Ellipse(int left, int top, int right, int bottom) override;
     void SetPixel(int x, int y, Color c) override;

@@ -17,7 +17,6 @@ class QtPrinter : public Printer {
     void newPage() override;
     void endDoc() override;
     Canvas& canvas() override { return canvas_; }
-    QPrinter& device() { return printer_; }
 
   private:
     QPrinter printer_{QPrinter::HighResolution};

@@ -54,7 +54,6 @@ class Canvas {
         drawLine(current_, {x, y});
         current_ = {x, y};
     }
-    Point PenPos() const { return current_; }
 
     virtual void Ellipse(int left, int top, int right, int bottom) = 0;
     virtual void SetPixel(int x, int y, Color c) = 0;

@@ -76,8 +76,6 @@ void LoadTriangles(TriangleTable& table, const std::string& dataDir) {
             if (line.size() <= 1)
                 continue;
             const std::int32_t op = ParseInt32(Columns(line, 1, 1), name);
-            if (op < 0)
-                throw RangeError(name);
             StrokePoint& p = table.at(k);
             p.Op = static_cast<std::uint8_t>(op);
             p.StarNumber = ParseInt32(Columns(line, 3, 6), name);

@@ -4,8 +4,7 @@
 
 #include <limits>
 
-TextFile::TextFile(const std::string& path, const std::string& name)
-    : in_(path, std::ios::binary), name_(name) {
+TextFile::TextFile(const std::string& path, const std::string& name) : in_(path, std::ios::binary) {
     if (!in_)
         throw InOutError(InOutError::FileNotFound, name);
 }

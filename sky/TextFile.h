@@ -12,11 +12,9 @@ class TextFile {
     // end of the file it gives the empty text, as reading past the last line does.
     std::string readLine(std::size_t maxChars);
     bool atEnd();
-    const std::string& name() const { return name_; }
 
   private:
     std::ifstream in_;
-    std::string name_;
 };
 
 // Characters from..from+count-1 (counted from 1), clipped to the text.
