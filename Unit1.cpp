@@ -1,6 +1,7 @@
 #include "Unit1.h"
 
 #include "UAcercade.h"
+#include "UEdRad.h"
 #include "geometry/Calendar.h"
 #include "geometry/HitTest.h"
 #include "geometry/Numbers.h"
@@ -339,14 +340,14 @@ void TForm1::buildMenu() {
     Dibujarmagnitud1 = edit->addAction(QStringLiteral("Dibujo de magnitudes"), this,
                                        [this] { Dibujarmagnitud1Click(); });
     Dibujarmagnitud1->setCheckable(true);
-    Radiantes1 = edit->addAction(QStringLiteral("Radiantes"));
-    RadiantesdeTerentjeva1 = edit->addAction(QStringLiteral("Radiantes de Terentjeva"));
+    Radiantes1 = edit->addAction(QStringLiteral("Radiantes"), this, [this] { Radiantes1Click(); });
+    RadiantesdeTerentjeva1 = edit->addAction(QStringLiteral("Radiantes de Terentjeva"), this,
+                                             [this] { RadiantesdeTerentjeva1Click(); });
     QMenu* lists = menuBar()->addMenu(QStringLiteral("Listados"));
     RadiantesIMO1 = lists->addAction(QStringLiteral("Radiantes"));
     RadiantesdeTerentjeva2 = lists->addAction(QStringLiteral("Radiantes de Terentjeva"));
-    // The radiant editor and the listings come with their own features.
-    for (QAction* later :
-         {Radiantes1, RadiantesdeTerentjeva1, RadiantesIMO1, RadiantesdeTerentjeva2})
+    // The listings come with their own feature.
+    for (QAction* later : {RadiantesIMO1, RadiantesdeTerentjeva2})
         later->setEnabled(false);
     const QList<QAction*> named{Salir1,        Dibujarmagnitud1,
                                 Radiantes1,    RadiantesdeTerentjeva1,
@@ -600,6 +601,30 @@ void TForm1::Dibujarmagnitud1Click() {
         sbPintaMag->setEnabled(true);
         PaintBox1->setCursor(Qt::PointingHandCursor);
     }
+}
+
+void TForm1::Radiantes1Click() {
+    editRadiants(RadiantList::Imo);
+}
+
+void TForm1::RadiantesdeTerentjeva1Click() {
+    editRadiants(RadiantList::Terentjeva);
+}
+
+void TForm1::editRadiants(RadiantList list) {
+    if (!FEdRad)
+        return;
+    FEdRad->EditMode = list;
+    FEdRad->DataDir = dataDir_;
+    dialogs_.exec(*FEdRad);
+    for (QToolButton* b : {sbRad, sbRadTer, sbDesRad})
+        b->setChecked(false);
+    sbGoRad->setEnabled(false);
+    // The radiants are off and the table is read anew: the chart must not keep old symbols.
+    guarded([this] { LoadRadiants(sky_.radiants, sky_.driftLines, dataDir_); });
+    showDriftLines();
+    chartStale_ = true;
+    PaintBox1->update();
 }
 
 void TForm1::openPanel(QFrame* panel) {

@@ -28,6 +28,7 @@ class QToolButton;
 class TAboutBox;
 class TFEdRad;
 class TFImpresion;
+enum class RadiantList;
 
 class TForm1 : public QMainWindow {
   public:
@@ -69,6 +70,9 @@ class TForm1 : public QMainWindow {
     void SpeedButton7Click();
     void Salir1Click();
     void Dibujarmagnitud1Click();
+    // Menu "Edición": the radiant editor on either list; the radiants are reloaded after it.
+    void Radiantes1Click();
+    void RadiantesdeTerentjeva1Click();
 
     void sbFechaRadClick();
     void meMesChange();
@@ -153,6 +157,7 @@ class TForm1 : public QMainWindow {
     ChartOptions chartOptions() const;
     void markStarAt(int x, int y);
     void showDriftLines();
+    void editRadiants(RadiantList list);
     // Runs an operation; a failure stops it there and is shown in the error box.
     template <typename F> void guarded(F operation);
 

@@ -26,3 +26,8 @@ bool QtDialogs::question(const QString& text) {
 int QtDialogs::exec(QDialog& dialog) {
     return dialog.exec();
 }
+
+bool QtDialogs::confirm(const QString& text) {
+    return QMessageBox::question(owner(), QStringLiteral("Velumbra"), text,
+                                 QMessageBox::Yes | QMessageBox::Cancel) == QMessageBox::Yes;
+}

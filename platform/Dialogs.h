@@ -15,6 +15,8 @@ class Dialogs {
     virtual bool question(const QString& text) = 0;
     // Shows a window of the program modally; returns its result code.
     virtual int exec(QDialog& dialog) = 0;
+    // A Yes/Cancel confirmation; true for Yes.
+    virtual bool confirm(const QString& text) { return question(text); }
 };
 
 class QtDialogs : public Dialogs {
@@ -23,4 +25,5 @@ class QtDialogs : public Dialogs {
     void information(const QString& text) override;
     bool question(const QString& text) override;
     int exec(QDialog& dialog) override;
+    bool confirm(const QString& text) override;
 };
