@@ -13,8 +13,11 @@ constexpr int kRowData = Qt::UserRole;
 TStringAlignGrid::TStringAlignGrid(int columns, QWidget* parent)
     : QTableWidget(1, columns, parent),
       alignments_(static_cast<std::size_t>(columns), Qt::AlignLeft | Qt::AlignVCenter) {
-    for (int c = 0; c < columns; ++c)
-        setHorizontalHeaderItem(c, new QTableWidgetItem);
+    for (int c = 0; c < columns; ++c) {
+        auto* header = new QTableWidgetItem;
+        header->setTextAlignment(ColumnAlignment(c));
+        setHorizontalHeaderItem(c, header);
+    }
     verticalHeader()->hide();
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);

@@ -148,6 +148,14 @@ void TFEdRad::buildButtons() {
 void TFEdRad::buildGrid() {
     Tabla = new TStringAlignGrid(kColumns, GroupBox1);
     Tabla->setObjectName(QStringLiteral("Tabla"));
+    // The column widths were made for a narrower face than the dialog's; its narrow twin fits.
+    QFont narrow(QStringLiteral("Liberation Sans Narrow"));
+    narrow.setPixelSize(11);
+    Tabla->setFont(narrow);
+    Tabla->horizontalHeader()->setFont(narrow);
+    // A text wider than its column is cut at the edge, as the classic grid does.
+    Tabla->setTextElideMode(Qt::ElideNone);
+    Tabla->setWordWrap(false);
     Tabla->verticalHeader()->setMinimumSectionSize(18);
     Tabla->verticalHeader()->setDefaultSectionSize(18);
     Tabla->horizontalHeader()->setFixedHeight(18);
