@@ -19,7 +19,9 @@ std::string TMaskEdit::FieldText() const {
 }
 
 void TMaskEdit::focusInEvent(QFocusEvent* event) {
-    entryText_ = text();
+    // Back after an incomplete entry, the text to return to is still the one from before it.
+    if (!isModified())
+        entryText_ = text();
     QLineEdit::focusInEvent(event);
 }
 
@@ -31,7 +33,8 @@ void TMaskEdit::focusOutEvent(QFocusEvent* event) {
 
 void TMaskEdit::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && !inputMask().isEmpty()) {
-        setText(entryText_);
+        if (isModified())
+            setText(entryText_);
         event->accept();
         return;
     }
