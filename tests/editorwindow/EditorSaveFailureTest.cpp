@@ -99,3 +99,18 @@ TEST_F(EditorFixture, AFailedLoadClearsTheGridAndAllowsNoSave) {
     EXPECT_TRUE(dialogs.errors.last().contains("No se encuentra"));
     EXPECT_FALSE(std::filesystem::exists(dir.file("fradiante")));
 }
+
+TEST_F(EditorFixture, TheCloseBoxAndEscapeCannotLoseEdits) {
+    open(RadiantList::Imo);
+    ed->show();
+    ed->eRadiante->setText("Cambiada");
+    ed->DataDir = dir.file("gone");
+    EXPECT_FALSE(ed->close());
+    EXPECT_TRUE(ed->isVisible());
+    static_cast<QDialog*>(ed.get())->reject();
+    EXPECT_TRUE(ed->isVisible());
+    EXPECT_EQ(dialogs.errors.size(), 2);
+    dialogs.answer = false;
+    EXPECT_TRUE(ed->close()) << "No closes and drops the edits";
+    EXPECT_FALSE(ed->isVisible());
+}

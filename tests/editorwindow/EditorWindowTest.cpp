@@ -214,7 +214,8 @@ TEST_F(EditorFixture, DeletingTheOnlyRowIsRefusedAndADeletionIsAChange) {
     open(RadiantList::Terentjeva);
     select(2);
     ed->SpeedButton4Click();
-    EXPECT_EQ(dialogs.questions, QStringList{QString::fromUtf8("¿Borrado del registro seleccionado?")});
+    EXPECT_EQ(dialogs.questions,
+              QStringList{QString::fromUtf8("¿Borrado del registro seleccionado?")});
     EXPECT_EQ(ed->Tabla->RowCount(), 2);
     EXPECT_EQ(ed->CurrentRow, 1) << "the new last row";
     EXPECT_EQ(ed->eRadiante->text(), QString::fromUtf8("Táuridas del Sur"));
