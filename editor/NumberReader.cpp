@@ -31,29 +31,30 @@ std::optional<std::string> digitsOf(const std::string& text, bool allowPoint, bo
 
 } // namespace
 
-std::optional<long> ReadInteger(const std::string& text) {
+namespace {
+
+template <typename T, typename... Format>
+std::optional<T> readNumber(const std::string& text, bool allowPoint, Format... format) {
     bool negative = false;
-    const auto body = digitsOf(text, false, negative);
+    const auto body = digitsOf(text, allowPoint, negative);
     if (!body)
         return std::nullopt;
-    long value = 0;
-    const auto [end, ec] = std::from_chars(body->data(), body->data() + body->size(), value);
+    T value = 0;
+    const auto [end, ec] =
+        std::from_chars(body->data(), body->data() + body->size(), value, format...);
     if (ec != std::errc() || end != body->data() + body->size())
         return std::nullopt;
     return negative ? -value : value;
 }
 
+} // namespace
+
+std::optional<long> ReadInteger(const std::string& text) {
+    return readNumber<long>(text, false);
+}
+
 std::optional<double> ReadReal(const std::string& text) {
-    bool negative = false;
-    const auto body = digitsOf(text, true, negative);
-    if (!body)
-        return std::nullopt;
-    double value = 0;
-    const auto [end, ec] =
-        std::from_chars(body->data(), body->data() + body->size(), value, std::chars_format::fixed);
-    if (ec != std::errc() || end != body->data() + body->size())
-        return std::nullopt;
-    return negative ? -value : value;
+    return readNumber<double>(text, true, std::chars_format::fixed);
 }
 
 std::string TrimBlanks(const std::string& text) {

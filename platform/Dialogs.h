@@ -13,10 +13,10 @@ class Dialogs {
     virtual void information(const QString& text) = 0;
     // A Yes/No question; true for Yes.
     virtual bool question(const QString& text) = 0;
-    // Shows a window of the program modally; returns its result code.
-    virtual int exec(QDialog& dialog) = 0;
     // A Yes/Cancel confirmation; true for Yes.
     virtual bool confirm(const QString& text) { return question(text); }
+    // Shows a window of the program modally; returns its result code.
+    virtual int exec(QDialog& dialog) = 0;
 };
 
 class QtDialogs : public Dialogs {
@@ -24,6 +24,6 @@ class QtDialogs : public Dialogs {
     void error(const QString& text) override;
     void information(const QString& text) override;
     bool question(const QString& text) override;
-    int exec(QDialog& dialog) override;
     bool confirm(const QString& text) override;
+    int exec(QDialog& dialog) override;
 };

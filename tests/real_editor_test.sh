@@ -5,32 +5,10 @@
 # radiants for 3 January and goes to the renamed shower. Checks the saved file's bytes and keeps
 # every screenshot in the artefact folder.
 set -euo pipefail
-program=$(realpath "$1")
-data=$(realpath "$2")
-artifacts="${3:-$(pwd)/real-editor-artifacts}"
-mkdir -p "$artifacts"
-if [ -z "${INSIDE_XVFB:-}" ]; then
-    export INSIDE_XVFB=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$program" "$data" "$artifacts"
-fi
-unset QT_QPA_PLATFORM
-
-work=$(mktemp -d)
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
-cp "$data"/festrella "$data"/ffigura "$data"/fnombre "$data"/ftriangulo "$data"/fnumero \
-    "$data"/fradiante "$data"/fradter "$data"/escudo.bmp "$work"/
-cd "$work"
-"$program" >"$artifacts/editor-program.log" 2>&1 &
-pid=$!
-
-wid=$(xdotool search --sync --onlyvisible --name '^Velumbra \(para' | head -n 1)
-sleep 1
-eval "$(xdotool getwindowgeometry --shell "$wid")"
-menu=$((HEIGHT - 452 - 19))
-main_x=$X
-main_y=$Y
+program_log=editor-program
+source "$(dirname "$0")/real_program.sh" "$@"
 at() { xdotool mousemove --sync $(($1 + $3)) $(($2 + $4)) click 1; sleep 0.4; }
-main() { at "$main_x" "$((main_y + menu))" "$1" "$2"; }
+main() { at "$win_x" "$((win_y + menu))" "$1" "$2"; }
 shot() { import -window root "$artifacts/$1.png"; }
 fail=0
 check() { # condition text, message
@@ -41,8 +19,8 @@ check() { # condition text, message
 }
 
 open_editor() { # menu item offset below the menu bar, expected title
-    at "$main_x" "$main_y" 70 10
-    at "$main_x" "$main_y" 100 "$1"
+    at "$win_x" "$win_y" 70 10
+    at "$win_x" "$win_y" 100 "$1"
     ed=$(xdotool search --sync --onlyvisible --name "$2" | head -n 1)
     eval "$(xdotool getwindowgeometry --shell "$ed")"
     ed_x=$X

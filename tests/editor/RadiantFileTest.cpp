@@ -1,6 +1,7 @@
 #include "editor/RadiantFile.h"
 #include "tests/support/SkyFixtures.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestShower.h"
 
 #include <gtest/gtest.h>
 
@@ -16,22 +17,9 @@ namespace {
 using Bytes = std::vector<unsigned char>;
 
 Radiant shower(const std::string& code, float dec, float driftDec) {
-    Radiant r;
-    r.Code = code;
-    r.Name = "Gem\xEDnidas";
-    r.StartDay = 338;
-    r.EndDay = 351;
-    r.MaxDay = 348;
-    r.RA = 112.0f;
+    Radiant r = TestShower(code, "Gem\xEDnidas", 338, 351, 348);
     r.Dec = dec;
-    r.DriftRA = 1.0f;
     r.DriftDec = driftDec;
-    r.DiamRA = 5;
-    r.DiamDec = 5;
-    r.V = 35.0f;
-    r.R = 2.6f;
-    r.Thz = 150;
-    r.DrawFlag = 1;
     return r;
 }
 

@@ -1,28 +1,13 @@
 #include "editor/RadiantRow.h"
 #include "editor/Ansi.h"
+#include "tests/support/TestShower.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 Radiant prueba() {
-    Radiant r;
-    r.Code = "ABC";
-    r.Name = "Prueba";
-    r.StartDay = 198;
-    r.EndDay = 236;
-    r.MaxDay = 224;
-    r.RA = 46.0f;
-    r.Dec = 57.5f;
-    r.DriftRA = 1.35f;
-    r.DriftDec = 0.12f;
-    r.DiamRA = 5;
-    r.DiamDec = 5;
-    r.R = 2.6f;
-    r.V = 59.0f;
-    r.Thz = 100;
-    r.DrawFlag = 1;
-    return r;
+    return TestShower("ABC", "Prueba", 198, 236, 224);
 }
 
 Radiant converted(const RadiantRow& row, RadiantList mode) {

@@ -6,6 +6,7 @@
 #include "UEdRad.h"
 #include "tests/support/SkyFixtures.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestShower.h"
 #include "tests/windows/Fakes.h"
 
 #include <QCheckBox>
@@ -37,27 +38,6 @@ class RecordingDialogs : public FakeDialogs {
         return FakeDialogs::exec(dialog);
     }
 };
-
-inline Radiant TestShower(const std::string& code, const std::string& name, int start, int end,
-                          int max) {
-    Radiant r;
-    r.Code = code;
-    r.Name = name;
-    r.StartDay = static_cast<std::int16_t>(start);
-    r.EndDay = static_cast<std::int16_t>(end);
-    r.MaxDay = static_cast<std::int16_t>(max);
-    r.RA = 46.0f;
-    r.Dec = 57.5f;
-    r.DriftRA = 1.35f;
-    r.DriftDec = 0.12f;
-    r.DiamRA = 5;
-    r.DiamDec = 5;
-    r.V = 59.0f;
-    r.R = 2.6f;
-    r.Thz = 100;
-    r.DrawFlag = 1;
-    return r;
-}
 
 // Four IMO showers: the plain test record, an accented name with values the grid rounds, a
 // lower-case and an accented first letter for the byte order.
