@@ -52,8 +52,8 @@ Bytes shippedLike() {
 TEST(RadiantFile, UntouchedRowsGoBackByteForByte) {
     const Bytes file = shippedLike();
     auto rows = rowsOf(file, RadiantList::Imo);
-    EXPECT_EQ(rows[0].cells[ColArDec], "112.0/+03.9");
-    EXPECT_EQ(rows[0].cells[ColDeriva], "+1.00/-0.38");
+    EXPECT_EQ(rows[0].cells[ColArDec], "046.0/+03.9");
+    EXPECT_EQ(rows[0].cells[ColDeriva], "+1.35/-0.38");
     RadiantFileImage image = BuildRadiantFile(rows, RadiantList::Imo);
     ASSERT_FALSE(image.fault);
     EXPECT_EQ(image.bytes, file);
