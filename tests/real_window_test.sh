@@ -105,7 +105,8 @@ click 47 332
 xdotool type PER
 sleep 0.5
 shot 06-perseids
-expect_status 06-perseids "048 +58" "Zoom: 3" "12/08"
+# The Perseids of 2026 peak on 13 August at 048 +58; a day earlier they stand at 047 +58.
+expect_status 06-perseids "047 +58" "Zoom: 3" "12/08"
 # The PER label sits on the centre; the frame is still there.
 dark=0
 for dx in -8 -6 -4 -2 0 2 4 6 8; do
