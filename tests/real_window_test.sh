@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Drives the real program in a virtual X display: chooses chart 5, zooms in twice, sets the
-# radiant date to 12 August, shows the IMO radiants and goes to the Perseids; then reads the
+# radiant date to 12 August, shows both radiant lists and goes to the Perseids; then reads the
 # status bar and a few chart pixels off screenshots. Screenshots stay in the artefact folder.
 set -euo pipefail
 program="$1"
@@ -97,6 +97,7 @@ sleep 0.3
 shot 04-date-panel
 click 193 86
 click 22 307
+click 47 307 # both lists
 shot 05-radiants
 expect_status 05-radiants "Fecha Radiantes: 12/08" "Zoom: 3"
 
