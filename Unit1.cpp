@@ -29,6 +29,10 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 namespace {
 
 struct ChartCentre {
@@ -648,6 +652,7 @@ void TForm1::sbRadClick() {
     lbRad->blockSignals(true);
     lbRad->clear();
     const int date = RadiantDate();
+    std::vector<std::string> listedCodes;
     for (int i = 0; i <= sky_.radiants.RadiantCount(); ++i) {
         const Radiant& r = sky_.radiants.at(i);
         int activeDay = 0;
@@ -661,14 +666,18 @@ void TForm1::sbRadClick() {
             continue;
         lbRad->addItem(FromAnsi(RadiantLine(r)));
         GoToList.at(lbRad->count()) = PositionAt(r, activeDay);
+        listedCodes.push_back(r.Code);
     }
     lbRad->blockSignals(false);
 
-    for (int k = 0; k < lbRad->count(); ++k) {
-        const QString key = lbRad->item(k)->text().left(3);
-        for (int j = 0; j < lbDesRad->count(); ++j)
-            if (lbDesRad->item(j)->text().left(3) == key)
-                lbDesRad->item(j)->setSelected(true);
+    // A shower stored in pieces (the Antihelion Source) has one code for all of them; only the
+    // piece whose own period holds the date gets its track.
+    for (int j = 0; j < lbDesRad->count(); ++j) {
+        const Radiant& r = sky_.radiants.at(j);
+        int activeDay = 0;
+        if (IsActive(r, date, activeDay) &&
+            std::find(listedCodes.begin(), listedCodes.end(), r.Code) != listedCodes.end())
+            lbDesRad->item(j)->setSelected(true);
     }
     if (lbDesRad->selectedItems().isEmpty())
         sbDesRad->setChecked(false);
