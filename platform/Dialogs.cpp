@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace {
@@ -25,4 +26,12 @@ bool QtDialogs::question(const QString& text) {
 
 int QtDialogs::exec(QDialog& dialog) {
     return dialog.exec();
+}
+
+QString QtDialogs::saveFileName(const QString& title, const QString& filter,
+                                const QString& suffix) {
+    QFileDialog d(owner(), title, QString(), filter);
+    d.setAcceptMode(QFileDialog::AcceptSave);
+    d.setDefaultSuffix(suffix);
+    return d.exec() == QDialog::Accepted ? d.selectedFiles().value(0) : QString();
 }

@@ -1,0 +1,14 @@
+#pragma once
+// The night's plan as a plot: one curve per radiant, altitude or expected hourly rate against
+// local time, with the hours the Moon is up shaded (darker the fuller it is).
+#include "plan/NightPlan.h"
+
+#include <QChartView>
+#include <QDate>
+
+class PlanPlot : public QChartView {
+  public:
+    explicit PlanPlot(QWidget* parent = nullptr);
+    // `night` is the date whose local midnight the plan's hours count from.
+    void show(const NightPlan& plan, QDate night, bool rates);
+};
