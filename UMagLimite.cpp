@@ -10,9 +10,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 constexpr int kFreeCentre = 12;
@@ -66,6 +69,26 @@ TFMagLimite::TFMagLimite(TForm1& form, Dialogs& dialogs, QWidget* parent)
     connect(bBorrar, &QPushButton::clicked, this, [this] { bBorrarClick(); });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     upEstrellasChange();
+}
+
+void TFMagLimite::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    const QWidget* main = parentWidget();
+    const QScreen* screen = this->screen();
+    if (!main || !screen)
+        return;
+    const QRect free = screen->availableGeometry();
+    const QRect window = main->frameGeometry();
+    const QSize size = frameGeometry().size();
+    const QRect right(window.topRight() + QPoint(8, 0), size);
+    const QRect left(window.topLeft() - QPoint(size.width() + 8, 0), size);
+    if (free.contains(right))
+        move(right.topLeft());
+    else if (free.contains(left))
+        move(left.topLeft());
+    else // over the tool panel's side rather than the chart's middle
+        move(std::max(free.left(), window.left() - size.width() + 80),
+             window.bottom() - size.height());
 }
 
 void TFMagLimite::upAreaChange() {

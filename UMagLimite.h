@@ -25,6 +25,10 @@ class TFMagLimite : public QDialog {
     void bMarcarClick();
     void bBorrarClick();
 
+  protected:
+    // Opens beside the main window, so the chart it centres stays in view.
+    void showEvent(QShowEvent* event) override;
+
   private:
     void writeMarks(bool on);
 

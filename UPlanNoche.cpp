@@ -222,8 +222,7 @@ void TFPlanNoche::fillTable() {
 
 void TFPlanNoche::cbGraficoChange() {
     if (computed_)
-        grafico->show(plan_, QDate(request_.year, request_.month, request_.day),
-                      cbGrafico->currentIndex() == 1);
+        grafico->show(plan_, cbGrafico->currentIndex() == 1);
 }
 
 void TFPlanNoche::bImprimirClick() {

@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 namespace {
 QWidget* owner() {
@@ -33,5 +35,7 @@ QString QtDialogs::saveFileName(const QString& title, const QString& filter,
     QFileDialog d(owner(), title, QString(), filter);
     d.setAcceptMode(QFileDialog::AcceptSave);
     d.setDefaultSuffix(suffix);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    d.setDirectory(QDir(documents).exists() ? documents : QDir::homePath());
     return d.exec() == QDialog::Accepted ? d.selectedFiles().value(0) : QString();
 }

@@ -3,8 +3,8 @@
 #include "platform/QtCanvas.h"
 
 #include <QAreaSeries>
+#include <QCategoryAxis>
 #include <QChart>
-#include <QDateTimeAxis>
 #include <QLineSeries>
 #include <QValueAxis>
 
@@ -17,22 +17,27 @@ PlanPlot::PlanPlot(QWidget* parent) : QChartView(parent) {
     setMinimumSize(560, 320);
 }
 
-void PlanPlot::show(const NightPlan& plan, QDate night, bool rates) {
+void PlanPlot::show(const NightPlan& plan, bool rates) {
     auto* chart = new QChart;
     chart->legend()->setAlignment(Qt::AlignRight);
-    const QDateTime midnight(night, QTime(0, 0), Qt::UTC);
-    auto when = [&](std::size_t t) {
-        return static_cast<qreal>(
-            midnight.addSecs(static_cast<qint64>(std::lround(plan.localHours[t] * 3600.0)))
-                .toMSecsSinceEpoch());
-    };
+    auto when = [&](std::size_t t) { return plan.localHours[t]; };
     double top = rates ? 10.0 : 90.0;
+    // A radiant keeps its colour whichever curve is shown.
+    static const QColor palette[] = {
+        QColor(31, 119, 180),  QColor(214, 39, 40),  QColor(44, 160, 44),   QColor(255, 127, 14),
+        QColor(148, 103, 189), QColor(140, 86, 75),  QColor(227, 119, 194), QColor(23, 190, 207),
+        QColor(188, 189, 34),  QColor(127, 127, 127)};
     std::vector<QLineSeries*> curves;
-    for (const ShowerPlan& s : plan.showers) {
+    for (std::size_t i = 0; i < plan.showers.size(); ++i) {
+        const ShowerPlan& s = plan.showers[i];
         if (rates && !s.rateKnown)
             continue;
         auto* line = new QLineSeries;
         line->setName(FromAnsi(s.code));
+        QPen pen(palette[i % std::size(palette)]);
+        pen.setWidth(2);
+        pen.setStyle(i < std::size(palette) ? Qt::SolidLine : Qt::DashLine);
+        line->setPen(pen);
         for (std::size_t t = 0; t < plan.times.size(); ++t) {
             const double value = rates ? s.rate[t] : std::max(0.0, s.altitude[t]);
             line->append(when(t), value);
@@ -41,29 +46,43 @@ void PlanPlot::show(const NightPlan& plan, QDate night, bool rates) {
         curves.push_back(line);
     }
     if (rates)
-        top = std::ceil(top / 10.0) * 10.0;
+        top = std::ceil(top / 50.0) * 50.0;
 
     // The Moon's hours as a band the height of the plot.
     auto* moonTop = new QLineSeries;
     double lit = 0;
     for (std::size_t t = 0; t < plan.times.size(); ++t) {
-        moonTop->append(when(t), plan.moonAltitude[t] > 0 ? top : 0.0);
+        const double height = plan.moonAltitude[t] > 0 ? top : 0.0;
+        // Moonrise and moonset are drawn upright, halfway between two samples.
+        if (t > 0 && (plan.moonAltitude[t - 1] > 0) != (plan.moonAltitude[t] > 0)) {
+            const double middle = (when(t - 1) + when(t)) / 2;
+            moonTop->append(middle, top - height);
+            moonTop->append(middle, height);
+        }
+        moonTop->append(when(t), height);
         lit = std::max(lit, plan.moonIllumination[t]);
     }
     auto* moon = new QAreaSeries(moonTop);
     moon->setName(QStringLiteral("Luna sobre el horizonte (%1 %)").arg(std::lround(100 * lit)));
-    moon->setColor(QColor(90, 90, 120, 40 + static_cast<int>(140 * lit)));
+    moon->setColor(QColor(90, 90, 120, 30 + static_cast<int>(90 * lit)));
     moon->setBorderColor(Qt::transparent);
     chart->addSeries(moon);
     for (QLineSeries* line : curves)
         chart->addSeries(line);
 
-    auto* x = new QDateTimeAxis;
-    x->setFormat(QStringLiteral("HH:mm"));
+    // Whole hours of local time, past midnight counted on from 24.
+    auto* x = new QCategoryAxis;
+    x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     x->setTitleText(QStringLiteral("Hora local"));
-    x->setTickCount(8);
+    if (!plan.times.empty()) {
+        x->setRange(plan.localHours.front(), plan.localHours.back());
+        for (double h = std::ceil(plan.localHours.front()); h <= plan.localHours.back(); ++h)
+            x->append(
+                QStringLiteral("%1:00").arg(static_cast<int>(h) % 24, 2, 10, QLatin1Char('0')), h);
+    }
     auto* y = new QValueAxis;
     y->setRange(0, top);
+    y->setTickCount(rates ? 6 : 7);
     y->setLabelFormat(QStringLiteral("%.0f"));
     y->setTitleText(rates ? QStringLiteral("THZ (meteoros por hora)")
                           : QStringLiteral("Altura del radiante (grados)"));
@@ -73,10 +92,6 @@ void PlanPlot::show(const NightPlan& plan, QDate night, bool rates) {
         series->attachAxis(x);
         series->attachAxis(y);
     }
-    if (!plan.times.empty())
-        x->setRange(QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(when(0)), Qt::UTC),
-                    QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(when(plan.times.size() - 1)),
-                                                   Qt::UTC));
     QChart* old = this->chart();
     setChart(chart);
     delete old;

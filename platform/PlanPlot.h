@@ -4,11 +4,9 @@
 #include "plan/NightPlan.h"
 
 #include <QChartView>
-#include <QDate>
 
 class PlanPlot : public QChartView {
   public:
     explicit PlanPlot(QWidget* parent = nullptr);
-    // `night` is the date whose local midnight the plan's hours count from.
-    void show(const NightPlan& plan, QDate night, bool rates);
+    void show(const NightPlan& plan, bool rates);
 };
