@@ -222,7 +222,7 @@ void TFPlanNoche::fillTable() {
 
 void TFPlanNoche::cbGraficoChange() {
     if (computed_)
-        grafico->show(plan_, cbGrafico->currentIndex() == 1);
+        grafico->showPlan(plan_, cbGrafico->currentIndex() == 1);
 }
 
 void TFPlanNoche::bImprimirClick() {

@@ -17,7 +17,7 @@ PlanPlot::PlanPlot(QWidget* parent) : QChartView(parent) {
     setMinimumSize(560, 320);
 }
 
-void PlanPlot::show(const NightPlan& plan, bool rates) {
+void PlanPlot::showPlan(const NightPlan& plan, bool rates) {
     auto* chart = new QChart;
     chart->legend()->setAlignment(Qt::AlignRight);
     auto when = [&](std::size_t t) { return plan.localHours[t]; };

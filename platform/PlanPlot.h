@@ -8,5 +8,5 @@
 class PlanPlot : public QChartView {
   public:
     explicit PlanPlot(QWidget* parent = nullptr);
-    void show(const NightPlan& plan, bool rates);
+    void showPlan(const NightPlan& plan, bool rates);
 };

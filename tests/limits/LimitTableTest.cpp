@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 
 namespace {
@@ -99,28 +98,9 @@ TEST(LimitTable, BadFilesStopTheLoadAndLeaveNoHalfTable) {
             EXPECT_TRUE(t.area(k).empty()) << c.what;
     }
     TempDir dir;
-    dir.write("fmaglim", validFile());
-    LimitTable t;
-    ASSERT_NO_THROW(LoadLimits(t, dir.path()));
-    EXPECT_EQ(ReadLimit(t, 30, 5).tenths, 40);
-}
-
-TEST(LimitTable, MissingAndRandomFilesRaiseOnlyTheProgramsErrors) {
-    TempDir dir;
     LimitTable t;
     EXPECT_THROW(LoadLimits(t, dir.path()), InOutError);
-    std::mt19937 rng(2026);
-    const std::string alphabet = " 0123456789.-+\r\nx";
-    for (int round = 0; round < 300; ++round) {
-        std::string text = validFile();
-        for (int i = 0; i < 8; ++i)
-            text[rng() % text.size()] = alphabet[rng() % alphabet.size()];
-        dir.write("fmaglim", text);
-        try {
-            LoadLimits(t, dir.path());
-        } catch (const VelumbraError&) {
-        } catch (const std::exception& e) {
-            ADD_FAILURE() << "round " << round << ": " << e.what();
-        }
-    }
+    dir.write("fmaglim", validFile());
+    ASSERT_NO_THROW(LoadLimits(t, dir.path()));
+    EXPECT_EQ(ReadLimit(t, 30, 5).tenths, 40);
 }

@@ -1,8 +1,10 @@
 #include "UPlanNoche.h"
 #include "output/PlanPage.h"
+#include "platform/PlanPlot.h"
 #include "tests/windows/FormFixture.h"
 
 #include <QAction>
+#include <QChart>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFile>
@@ -77,6 +79,21 @@ TEST_F(PlanNoche, TheTableHoldsEveryHalfHourAndEveryActiveRadiant) {
                   static_cast<int>(
                       std::lround(plan.showers[shower].rate[static_cast<std::size_t>(row)])));
     }
+}
+
+TEST_F(PlanNoche, ThePlotHasACurvePerRadiantAndNoRateCurveWithoutARate) {
+    auto w = open();
+    fillMadrid(*w);
+    ASSERT_TRUE(w->bCalcularClick());
+    const auto& showers = w->plan().showers;
+    const auto known = std::count_if(showers.begin(), showers.end(),
+                                     [](const ShowerPlan& s) { return s.rateKnown; });
+    ASSERT_LT(known, static_cast<long>(showers.size())); // ERI has no population index
+    EXPECT_EQ(w->grafico->chart()->series().size(), 1 + static_cast<long>(showers.size()));
+    w->cbGrafico->setCurrentIndex(1);
+    w->cbGraficoChange();
+    EXPECT_EQ(w->grafico->chart()->series().size(), 1 + known);
+    EXPECT_EQ(w->grafico->chart()->series().front()->name().left(4), QStringLiteral("Luna"));
 }
 
 TEST_F(PlanNoche, SiteZoneAndMagnitudeAreRememberedButNotTheYear) {
