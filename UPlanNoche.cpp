@@ -14,7 +14,6 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -48,7 +47,6 @@ TFPlanNoche::TFPlanNoche(const RadiantTable& radiants, int day, int month, Dialo
     : QDialog(parent), radiants_(radiants), dialogs_(dialogs), day_(day), month_(month) {
     setObjectName(QStringLiteral("FPlanNoche"));
     setWindowTitle(QStringLiteral("Velumbra - Planificar la noche"));
-    pdfPrinter = [](const QString& file) { return std::make_unique<QtPrinter>(file); };
 
     const QSettings saved(QString::fromLatin1(kSettingsOwner), QString::fromLatin1(kSettingsOwner));
     eLatitud = new QLineEdit(saved.value(QStringLiteral("plan/latitud")).toString(), this);
@@ -237,8 +235,8 @@ void TFPlanNoche::bImprimirClick() {
     const QString part = file + QStringLiteral(".part");
     QFile::remove(part);
     {
-        std::unique_ptr<Printer> printer = pdfPrinter(part);
-        PrintNightPlan(*printer, plan_, request_);
+        QtPrinter printer(part);
+        PrintNightPlan(printer, plan_, request_);
     }
     const bool written = QFileInfo(part).size() > 0;
     if (!written || (QFile::exists(file) && !QFile::remove(file)) || !QFile::rename(part, file)) {

@@ -6,12 +6,8 @@
 
 #include <QDialog>
 
-#include <functional>
-#include <memory>
-
 class Dialogs;
 class PlanPlot;
-class Printer;
 class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
@@ -38,9 +34,6 @@ class TFPlanNoche : public QDialog {
     PlanPlot* grafico;
     QPushButton* bCalcular;
     QPushButton* bImprimir;
-
-    // Makes the printer a PDF goes through; replaceable in tests.
-    std::function<std::unique_ptr<Printer>(const QString& file)> pdfPrinter;
 
     // Validates the fields and computes the plan; false (after a message) when a field is bad.
     bool bCalcularClick();

@@ -22,16 +22,11 @@ ln_lnlat_posn observer(const Site& site) {
 }
 
 // libnova gives the Sun and the Moon referred to the J2000 equinox (a third of a degree off
-// in 2026); the horizon turns with the equinox of the date.
+// in 2026); the horizon turns with the equinox of the date. The Sun's form is the one libnova's
+// rise and set search calls.
 void sunOfDate(double jd, ln_equ_posn* position) {
     ln_equ_posn j2000;
     ln_get_solar_equ_coords(jd, &j2000);
-    ln_get_equ_prec(&j2000, jd, position);
-}
-
-void moonOfDate(double jd, ln_equ_posn* position) {
-    ln_equ_posn j2000;
-    ln_get_lunar_equ_coords(jd, &j2000);
     ln_get_equ_prec(&j2000, jd, position);
 }
 
@@ -41,26 +36,6 @@ double altitudeOf(ln_equ_posn position, const Site& site, double jd) {
     ln_get_hrz_from_equ(&position, &o, jd, &h);
     return h.alt;
 }
-// libnova's rise and set times leave the Sun about 0.3 degrees past the asked altitude (a
-// minute and a half at twilight); bisection on the Sun's altitude puts the time on it.
-double sunCrossing(const Site& site, double horizon, double estimate) {
-    auto above = [&](double jd) {
-        ln_equ_posn p;
-        sunOfDate(jd, &p);
-        return altitudeOf(p, site, jd) > horizon;
-    };
-    double lo = estimate - 0.01;
-    double hi = estimate + 0.01;
-    const bool startsAbove = above(lo);
-    if (startsAbove == above(hi))
-        return estimate;
-    for (int i = 0; i < 30; ++i) {
-        const double mid = (lo + hi) / 2;
-        (above(mid) == startsAbove ? lo : hi) = mid;
-    }
-    return (lo + hi) / 2;
-}
-
 } // namespace
 
 double JulianDay(int year, int month, int day, double hoursUT) {
@@ -81,9 +56,9 @@ Equatorial SunPosition(double jd) {
 }
 
 Equatorial MoonPosition(double jd) {
-    ln_equ_posn p;
-    moonOfDate(jd, &p);
-    return {p.ra, p.dec};
+    ln_equ_posn j2000;
+    ln_get_lunar_equ_coords(jd, &j2000);
+    return PrecessFromJ2000({j2000.ra, j2000.dec}, jd);
 }
 
 double MoonIlluminatedFraction(double jd) {
@@ -102,13 +77,33 @@ double Altitude(Equatorial position, const Site& site, double jd) {
 }
 
 double MoonAltitude(const Site& site, double jd) {
-    ln_equ_posn geocentric;
-    moonOfDate(jd, &geocentric);
+    const Equatorial moon = MoonPosition(jd);
+    ln_equ_posn geocentric{moon.ra, moon.dec};
     ln_lnlat_posn o = observer(site);
     ln_equ_posn shift;
     ln_get_parallax(&geocentric, ln_get_lunar_earth_dist(jd) / kKmPerAu, &o, 0.0, jd, &shift);
     return altitudeOf({geocentric.ra + shift.ra, geocentric.dec + shift.dec}, site, jd);
 }
+
+namespace {
+
+// libnova's rise and set times leave the Sun about 0.3 degrees past the asked altitude (a
+// minute and a half at twilight); bisection on the Sun's altitude puts the time on it.
+double sunCrossing(const Site& site, double horizon, double estimate) {
+    auto above = [&](double jd) { return Altitude(SunPosition(jd), site, jd) > horizon; };
+    double lo = estimate - 0.01;
+    double hi = estimate + 0.01;
+    const bool startsAbove = above(lo);
+    if (startsAbove == above(hi))
+        return estimate;
+    for (int i = 0; i < 30; ++i) {
+        const double mid = (lo + hi) / 2;
+        (above(mid) == startsAbove ? lo : hi) = mid;
+    }
+    return (lo + hi) / 2;
+}
+
+} // namespace
 
 DarkInterval DarkNight(const Site& site, double localNoon) {
     ln_lnlat_posn o = observer(site);
