@@ -207,3 +207,28 @@ TEST(NightPlan, NightsWithoutAstronomicalDarkness) {
     EXPECT_EQ(plan.night.kind, DarkInterval::Kind::Polar);
     EXPECT_EQ(plan.times.size(), 49u);
 }
+
+TEST(NightPlan, AnySiteAndSeasonGivesAnOrderedNightOfAtMostADay) {
+    for (double lat : {-90.0, -66.5, -30.0, 0.0, 45.0, 66.5, 90.0})
+        for (int month : {3, 6, 9, 12})
+            for (double offset : {-12.0, 0.0, 14.0}) {
+                PlanRequest q = perseidsNight();
+                q.site = {lat, offset * 15.0 > 180 ? 180.0 : offset * 15.0};
+                q.month = month;
+                q.day = 21;
+                q.utcOffset = offset;
+                const NightPlan plan = MakeNightPlan(shippedRadiants(), q);
+                const std::string where = std::to_string(lat) + " month " + std::to_string(month) +
+                                          " UTC" + std::to_string(offset);
+                EXPECT_LE(plan.times.size(), 49u) << where;
+                EXPECT_EQ(plan.times.empty(), plan.night.kind == DarkInterval::Kind::None) << where;
+                for (std::size_t t = 1; t < plan.times.size(); ++t)
+                    ASSERT_GT(plan.times[t], plan.times[t - 1]) << where;
+                if (!plan.times.empty()) {
+                    EXPECT_GE(plan.times.front(), plan.night.dusk - 1e-9) << where;
+                    EXPECT_LE(plan.times.back(), plan.night.dawn + 1e-9) << where;
+                }
+                for (double h : plan.moonAltitude)
+                    EXPECT_LE(std::fabs(h), 90.0) << where;
+            }
+}
