@@ -1,6 +1,8 @@
 #include "Unit1.h"
 
 #include "UAcercade.h"
+#include "UMagLimite.h"
+#include "UPlanNoche.h"
 #include "geometry/Calendar.h"
 #include "geometry/HitTest.h"
 #include "geometry/Numbers.h"
@@ -339,10 +341,17 @@ void TForm1::buildStatusBar() {
 void TForm1::buildMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("Archivo"));
     Salir1 = file->addAction(QStringLiteral("Salir"), this, [this] { Salir1Click(); });
+    Planificarlanoche1 = new QAction(QStringLiteral("Planificar la noche..."), this);
+    Planificarlanoche1->setObjectName(QStringLiteral("Planificarlanoche1"));
+    connect(Planificarlanoche1, &QAction::triggered, this, [this] { Planificarlanoche1Click(); });
+    file->insertAction(Salir1, Planificarlanoche1);
     QMenu* edit = menuBar()->addMenu(QString::fromUtf8("Edición"));
     Dibujarmagnitud1 = edit->addAction(QStringLiteral("Dibujo de magnitudes"), this,
                                        [this] { Dibujarmagnitud1Click(); });
     Dibujarmagnitud1->setCheckable(true);
+    Magnitudlimite1 = edit->addAction(QString::fromUtf8("Magnitud límite..."), this,
+                                      [this] { Magnitudlimite1Click(); });
+    Magnitudlimite1->setObjectName(QStringLiteral("Magnitudlimite1"));
     Radiantes1 = edit->addAction(QStringLiteral("Radiantes"));
     RadiantesdeTerentjeva1 = edit->addAction(QStringLiteral("Radiantes de Terentjeva"));
     QMenu* lists = menuBar()->addMenu(QStringLiteral("Listados"));
@@ -604,6 +613,17 @@ void TForm1::Dibujarmagnitud1Click() {
         sbPintaMag->setEnabled(true);
         PaintBox1->setCursor(Qt::PointingHandCursor);
     }
+}
+
+void TForm1::Planificarlanoche1Click() {
+    TFPlanNoche window(sky_.radiants, upDia->value(), upMes->value(), dialogs_, this);
+    dialogs_.exec(window);
+}
+
+void TForm1::Magnitudlimite1Click() {
+    TFMagLimite window(*this, dialogs_, this);
+    window.upAreaChange();
+    dialogs_.exec(window);
 }
 
 void TForm1::openPanel(QFrame* panel) {

@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 namespace {
 QWidget* owner() {
@@ -25,4 +28,14 @@ bool QtDialogs::question(const QString& text) {
 
 int QtDialogs::exec(QDialog& dialog) {
     return dialog.exec();
+}
+
+QString QtDialogs::saveFileName(const QString& title, const QString& filter,
+                                const QString& suffix) {
+    QFileDialog d(owner(), title, QString(), filter);
+    d.setAcceptMode(QFileDialog::AcceptSave);
+    d.setDefaultSuffix(suffix);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    d.setDirectory(QDir(documents).exists() ? documents : QDir::homePath());
+    return d.exec() == QDialog::Accepted ? d.selectedFiles().value(0) : QString();
 }

@@ -15,6 +15,9 @@ class Dialogs {
     virtual bool question(const QString& text) = 0;
     // Shows a window of the program modally; returns its result code.
     virtual int exec(QDialog& dialog) = 0;
+    // A save-file dialog that asks before overwriting; the empty text when cancelled.
+    virtual QString saveFileName(const QString& title, const QString& filter,
+                                 const QString& suffix) = 0;
 };
 
 class QtDialogs : public Dialogs {
@@ -23,4 +26,6 @@ class QtDialogs : public Dialogs {
     void information(const QString& text) override;
     bool question(const QString& text) override;
     int exec(QDialog& dialog) override;
+    QString saveFileName(const QString& title, const QString& filter,
+                         const QString& suffix) override;
 };
