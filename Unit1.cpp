@@ -1,7 +1,12 @@
 #include "Unit1.h"
 
 #include "UAcercade.h"
+<<<<<<< HEAD
 #include "UEdRad.h"
+=======
+#include "UMagLimite.h"
+#include "UPlanNoche.h"
+>>>>>>> main
 #include "geometry/Calendar.h"
 #include "geometry/HitTest.h"
 #include "geometry/Numbers.h"
@@ -29,6 +34,10 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
+
+#include <algorithm>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -336,13 +345,25 @@ void TForm1::buildStatusBar() {
 void TForm1::buildMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("Archivo"));
     Salir1 = file->addAction(QStringLiteral("Salir"), this, [this] { Salir1Click(); });
+    Planificarlanoche1 = new QAction(QStringLiteral("Planificar la noche..."), this);
+    Planificarlanoche1->setObjectName(QStringLiteral("Planificarlanoche1"));
+    connect(Planificarlanoche1, &QAction::triggered, this, [this] { Planificarlanoche1Click(); });
+    file->insertAction(Salir1, Planificarlanoche1);
     QMenu* edit = menuBar()->addMenu(QString::fromUtf8("Edición"));
     Dibujarmagnitud1 = edit->addAction(QStringLiteral("Dibujo de magnitudes"), this,
                                        [this] { Dibujarmagnitud1Click(); });
     Dibujarmagnitud1->setCheckable(true);
+<<<<<<< HEAD
     Radiantes1 = edit->addAction(QStringLiteral("Radiantes"), this, [this] { Radiantes1Click(); });
     RadiantesdeTerentjeva1 = edit->addAction(QStringLiteral("Radiantes de Terentjeva"), this,
                                              [this] { RadiantesdeTerentjeva1Click(); });
+=======
+    Magnitudlimite1 = edit->addAction(QString::fromUtf8("Magnitud límite..."), this,
+                                      [this] { Magnitudlimite1Click(); });
+    Magnitudlimite1->setObjectName(QStringLiteral("Magnitudlimite1"));
+    Radiantes1 = edit->addAction(QStringLiteral("Radiantes"));
+    RadiantesdeTerentjeva1 = edit->addAction(QStringLiteral("Radiantes de Terentjeva"));
+>>>>>>> main
     QMenu* lists = menuBar()->addMenu(QStringLiteral("Listados"));
     RadiantesIMO1 = lists->addAction(QStringLiteral("Radiantes"));
     RadiantesdeTerentjeva2 = lists->addAction(QStringLiteral("Radiantes de Terentjeva"));
@@ -603,6 +624,7 @@ void TForm1::Dibujarmagnitud1Click() {
     }
 }
 
+<<<<<<< HEAD
 void TForm1::Radiantes1Click() {
     editRadiants(RadiantList::Imo);
 }
@@ -625,6 +647,17 @@ void TForm1::editRadiants(RadiantList list) {
     showDriftLines();
     chartStale_ = true;
     PaintBox1->update();
+=======
+void TForm1::Planificarlanoche1Click() {
+    TFPlanNoche window(sky_.radiants, upDia->value(), upMes->value(), dialogs_, this);
+    dialogs_.exec(window);
+}
+
+void TForm1::Magnitudlimite1Click() {
+    TFMagLimite window(*this, dialogs_, this);
+    window.upAreaChange();
+    dialogs_.exec(window);
+>>>>>>> main
 }
 
 void TForm1::openPanel(QFrame* panel) {
@@ -673,6 +706,7 @@ void TForm1::sbRadClick() {
     lbRad->blockSignals(true);
     lbRad->clear();
     const int date = RadiantDate();
+    std::vector<std::string> listedCodes;
     for (int i = 0; i <= sky_.radiants.RadiantCount(); ++i) {
         const Radiant& r = sky_.radiants.at(i);
         int activeDay = 0;
@@ -686,14 +720,18 @@ void TForm1::sbRadClick() {
             continue;
         lbRad->addItem(FromAnsi(RadiantLine(r)));
         GoToList.at(lbRad->count()) = PositionAt(r, activeDay);
+        listedCodes.push_back(r.Code);
     }
     lbRad->blockSignals(false);
 
-    for (int k = 0; k < lbRad->count(); ++k) {
-        const QString key = lbRad->item(k)->text().left(3);
-        for (int j = 0; j < lbDesRad->count(); ++j)
-            if (lbDesRad->item(j)->text().left(3) == key)
-                lbDesRad->item(j)->setSelected(true);
+    // A shower stored in pieces (the Antihelion Source) has one code for all of them; only the
+    // piece whose own period holds the date gets its track.
+    for (int j = 0; j < lbDesRad->count(); ++j) {
+        const Radiant& r = sky_.radiants.at(j);
+        int activeDay = 0;
+        if (IsActive(r, date, activeDay) &&
+            std::find(listedCodes.begin(), listedCodes.end(), r.Code) != listedCodes.end())
+            lbDesRad->item(j)->setSelected(true);
     }
     if (lbDesRad->selectedItems().isEmpty())
         sbDesRad->setChecked(false);

@@ -45,6 +45,7 @@ class TForm1 : public QMainWindow {
     const ViewState& view() const { return view_; }
     ViewState& view() { return view_; }
     const SkyData& sky() const { return sky_; }
+    SkyData& sky() { return sky_; }
     const std::string& dataDir() const { return dataDir_; }
     int RadiantDate() const;
     RadiantPosition goToEntry(int k) const { return GoToList.at(k); }
@@ -69,10 +70,15 @@ class TForm1 : public QMainWindow {
     void sbEstrellasClick();
     void SpeedButton7Click();
     void Salir1Click();
+    void Planificarlanoche1Click();
     void Dibujarmagnitud1Click();
+<<<<<<< HEAD
     // Menu "Edición": the radiant editor on either list; the radiants are reloaded after it.
     void Radiantes1Click();
     void RadiantesdeTerentjeva1Click();
+=======
+    void Magnitudlimite1Click();
+>>>>>>> main
 
     void sbFechaRadClick();
     void meMesChange();
@@ -133,7 +139,9 @@ class TForm1 : public QMainWindow {
     QPushButton* Button4;
     std::array<QLabel*, 5> StatusPanels{};
     QAction* Salir1;
+    QAction* Planificarlanoche1;
     QAction* Dibujarmagnitud1;
+    QAction* Magnitudlimite1;
     QAction* Radiantes1;
     QAction* RadiantesdeTerentjeva1;
     QAction* RadiantesIMO1;

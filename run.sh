@@ -10,7 +10,7 @@ scripts/build.sh
 # copy of the data and never on the source tree. Files already there are kept as they are.
 data_home="${XDG_DATA_HOME:-$HOME/.local/share}/velumbra"
 mkdir -p "$data_home"
-for f in festrella ffigura fnombre ftriangulo fnumero fradiante fradter escudo.bmp; do
+for f in festrella ffigura fnombre ftriangulo fnumero fradiante fradter fmaglim escudo.bmp; do
     [ -e "$data_home/$f" ] || cp "data/$f" "$data_home/$f"
 done
 

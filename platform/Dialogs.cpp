@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 namespace {
 QWidget* owner() {
@@ -30,4 +33,14 @@ int QtDialogs::exec(QDialog& dialog) {
 bool QtDialogs::confirm(const QString& text) {
     return QMessageBox::question(owner(), QStringLiteral("Velumbra"), text,
                                  QMessageBox::Yes | QMessageBox::Cancel) == QMessageBox::Yes;
+}
+
+QString QtDialogs::saveFileName(const QString& title, const QString& filter,
+                                const QString& suffix) {
+    QFileDialog d(owner(), title, QString(), filter);
+    d.setAcceptMode(QFileDialog::AcceptSave);
+    d.setDefaultSuffix(suffix);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    d.setDirectory(QDir(documents).exists() ? documents : QDir::homePath());
+    return d.exec() == QDialog::Accepted ? d.selectedFiles().value(0) : QString();
 }

@@ -17,6 +17,9 @@ class Dialogs {
     virtual bool confirm(const QString& text) { return question(text); }
     // Shows a window of the program modally; returns its result code.
     virtual int exec(QDialog& dialog) = 0;
+    // A save-file dialog that asks before overwriting; the empty text when cancelled.
+    virtual QString saveFileName(const QString& title, const QString& filter,
+                                 const QString& suffix) = 0;
 };
 
 class QtDialogs : public Dialogs {
@@ -26,4 +29,6 @@ class QtDialogs : public Dialogs {
     bool question(const QString& text) override;
     bool confirm(const QString& text) override;
     int exec(QDialog& dialog) override;
+    QString saveFileName(const QString& title, const QString& filter,
+                         const QString& suffix) override;
 };

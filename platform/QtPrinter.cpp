@@ -14,6 +14,11 @@ QtPrinter::QtPrinter() {
     }
 }
 
+QtPrinter::QtPrinter(const QString& pdfFile) {
+    printer_.setOutputFormat(QPrinter::PdfFormat);
+    printer_.setOutputFileName(pdfFile);
+}
+
 void QtPrinter::setOrientation(Orientation o) {
     printer_.setPageOrientation(o == Orientation::Portrait ? QPageLayout::Portrait
                                                            : QPageLayout::Landscape);

@@ -9,6 +9,8 @@
 class QtPrinter : public Printer {
   public:
     QtPrinter();
+    // A printer that writes a PDF file, whatever printers are installed.
+    explicit QtPrinter(const QString& pdfFile);
     void setOrientation(Orientation o) override;
     int pageWidth() override;
     int pageHeight() override;

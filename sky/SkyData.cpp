@@ -8,4 +8,5 @@ void LoadSky(SkyData& sky, const std::string& dataDir) {
     LoadTriangles(sky.triangles, dataDir);
     LoadNumbers(sky.numbers, dataDir);
     LoadRadiants(sky.radiants, sky.driftLines, dataDir);
+    LoadLimits(sky.limits, dataDir);
 }

@@ -1,5 +1,6 @@
 #pragma once
 // Every table read from the data files, owned by the main window for the whole run.
+#include "sky/LimitTable.h"
 #include "sky/Radiant.h"
 #include "sky/SkyFigures.h"
 #include "sky/StarTable.h"
@@ -14,10 +15,12 @@ struct SkyData {
     TriangleTable triangles;
     NumberTable numbers;
     RadiantTable radiants;
+    LimitTable limits;
     // Lines of the drift list, line i for radiant i.
     std::vector<std::string> driftLines;
 };
 
 // Start-up loading in its fixed order: festrella (then sorted), ffigura, fnombre, ftriangulo,
-// fnumero, both radiant files. The first failure stops it; the tables loaded before stay.
+// fnumero, both radiant files, then the count tables. The first failure stops it; the tables loaded
+// before stay.
 void LoadSky(SkyData& sky, const std::string& dataDir);

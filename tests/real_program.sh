@@ -16,7 +16,7 @@ unset QT_QPA_PLATFORM
 work=$(mktemp -d)
 trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
 cp "$data"/festrella "$data"/ffigura "$data"/fnombre "$data"/ftriangulo "$data"/fnumero \
-    "$data"/fradiante "$data"/fradter "$data"/escudo.bmp "$work"/
+    "$data"/fradiante "$data"/fradter "$data"/fmaglim "$data"/escudo.bmp "$work"/
 cd "$work"
 "$program" >"$artifacts/${program_log:-program}.log" 2>&1 &
 pid=$!

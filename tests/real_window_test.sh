@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Drives the real program in a virtual X display: chooses chart 5, zooms in twice, sets the
-# radiant date to 12 August, shows the IMO radiants and goes to the Perseids; then reads the
+# radiant date to 12 August, shows both radiant lists and goes to the Perseids; then reads the
 # status bar and a few chart pixels off screenshots. Screenshots stay in the artefact folder.
 set -euo pipefail
 source "$(dirname "$0")/real_program.sh" "$@"
@@ -74,6 +74,7 @@ sleep 0.3
 shot 04-date-panel
 click 193 86
 click 22 307
+click 47 307 # both lists
 shot 05-radiants
 expect_status 05-radiants "Fecha Radiantes: 12/08" "Zoom: 3"
 
@@ -82,7 +83,8 @@ click 47 332
 xdotool type PER
 sleep 0.5
 shot 06-perseids
-expect_status 06-perseids "048 +58" "Zoom: 3" "12/08"
+# The Perseids of 2026 peak on 13 August at 048 +58; a day earlier they stand at 047 +58.
+expect_status 06-perseids "047 +58" "Zoom: 3" "12/08"
 # The PER label sits on the centre; the frame is still there.
 dark=0
 for dx in -8 -6 -4 -2 0 2 4 6 8; do

@@ -17,7 +17,7 @@ class MainWindowEditor : public EditorFixture {
 
     void SetUp() override {
         dir.copyFrom(VELUMBRA_DATA_DIR,
-                     {"festrella", "ffigura", "fnombre", "ftriangulo", "fnumero", "escudo.bmp"});
+                     {"festrella", "ffigura", "fnombre", "ftriangulo", "fnumero", "fmaglim", "escudo.bmp"});
         EditorFixture::SetUp();
         QDir::setCurrent(QString::fromStdString(dir.path()));
         form = std::make_unique<TForm1>(dialogs, printer);

@@ -16,6 +16,11 @@ class FakeDialogs : public Dialogs {
     void information(const QString& text) override { infos << text; }
     bool question(const QString&) override { return answer; }
     int exec(QDialog&) override { return ++execs, 0; }
+    // The file a save dialog answers with; empty for Cancel.
+    QString saveAnswer;
+    QString saveFileName(const QString&, const QString&, const QString&) override {
+        return saveAnswer;
+    }
 };
 
 class FakePrinter : public Printer {

@@ -23,8 +23,8 @@ class FormFixture : public ::testing::Test {
     QString previousDir = QDir::currentPath();
 
     static std::vector<std::string> dataFiles() {
-        return {"festrella", "ffigura",   "fnombre", "ftriangulo",
-                "fnumero",   "fradiante", "fradter", "escudo.bmp"};
+        return {"festrella", "ffigura", "fnombre", "ftriangulo", "fnumero",
+                "fradiante", "fradter", "fmaglim", "escudo.bmp"};
     }
 
     // Copies the bundled data; a test may overwrite files before start().

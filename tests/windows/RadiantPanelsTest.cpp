@@ -56,6 +56,21 @@ class RadiantPanels : public FormFixture {
             out << list->item(i)->text();
         return out;
     }
+    QStringList selectedDriftLines(const QString& prefix = QString()) const {
+        QStringList out;
+        for (QListWidgetItem* item : form->lbDesRad->selectedItems())
+            if (item->text().startsWith(prefix))
+                out << item->text();
+        out.sort();
+        return out;
+    }
+    // Both lists on for the date, from a drift selection cleared beforehand.
+    void showBothListsOn(int day, int month) {
+        form->Button2Click();
+        applyDate(day, month);
+        press(form->sbRad);
+        press(form->sbRadTer);
+    }
 };
 
 TEST_F(RadiantPanels, DateButtonsShowTheRadiantDate) {
@@ -145,6 +160,7 @@ TEST_F(RadiantPanels, KindFilterFollowsTheButtons) {
     applyDate(12, 8);
     press(form->sbRadTer);
     EXPECT_EQ(lines(form->lbRad), QStringList({"T17  Prueba T17"}));
+    EXPECT_EQ(selectedDriftLines(), QStringList({"T17  Prueba T17"})); // PER is hidden
     press(form->sbRad);
     EXPECT_EQ(lines(form->lbRad), QStringList({"PER  Prueba PER", "T17  Prueba T17"}));
     press(form->sbRadTer);
@@ -195,6 +211,39 @@ TEST_F(RadiantPanels, ActiveRadiantsPreselectTheirDriftTracks) {
     EXPECT_TRUE(form->lbDesRad->item(1)->isSelected()); // never deselected
     press(form->sbRad);
     EXPECT_TRUE(form->lbDesRad->item(0)->isSelected());
+}
+
+TEST_F(RadiantPanels, ShippedPerseidsOf2026AreListedWithTheAntihelionPieceOfTheDate) {
+    start();
+    showBothListsOn(12, 8);
+    const QStringList listed = lines(form->lbRad);
+    const auto per = listed.indexOf(QStringLiteral("PER  Perseidas"));
+    ASSERT_GE(per, 0) << listed.join('|').toStdString();
+    // Maximum 13 August at 048 +58, drifting 1.2 and 0.2 degrees a day: one day before.
+    EXPECT_FLOAT_EQ(form->goToEntry(static_cast<int>(per) + 1).ra, 47.0f);
+    EXPECT_FLOAT_EQ(form->goToEntry(static_cast<int>(per) + 1).dec, 58.0f);
+    EXPECT_TRUE(listed.contains(QString::fromUtf8("KCG  kappa Cígnidas")));
+
+    EXPECT_TRUE(selectedDriftLines().contains(QStringLiteral("PER  Perseidas")));
+    EXPECT_EQ(selectedDriftLines("ANT"), QStringList({"ANT  Antihelio ago-sep"}));
+}
+
+TEST_F(RadiantPanels, WhereTwoAntihelionPiecesMeetTheDateSelectsItsOwnPiece) {
+    start();
+    const struct {
+        int day, month;
+        const char* piece;
+    } dates[] = {{9, 8, "ANT  Antihelio jul-ago"},
+                 {10, 8, "ANT  Antihelio ago-sep"},
+                 {9, 1, "ANT  Antihelio dic-ene"},
+                 {10, 1, "ANT  Antihelio ene-feb"}};
+    for (const auto& d : dates) {
+        showBothListsOn(d.day, d.month);
+        EXPECT_EQ(selectedDriftLines("ANT"), QStringList({d.piece})) << d.day << "/" << d.month;
+    }
+    // Between the last piece and the first no piece is active, and none is selected.
+    showBothListsOn(1, 11);
+    EXPECT_TRUE(selectedDriftLines("ANT").isEmpty());
 }
 
 TEST_F(RadiantPanels, ApplyingADateSwitchesBothListsOff) {

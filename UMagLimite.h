@@ -1,0 +1,37 @@
+#pragma once
+// The limiting-magnitude window: an area, the stars seen inside it and the magnitude the IMO
+// count table gives; it centres the chart on the area and marks or clears its stars' labels.
+#include <QDialog>
+
+class Dialogs;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class TForm1;
+
+class TFMagLimite : public QDialog {
+  public:
+    TFMagLimite(TForm1& form, Dialogs& dialogs, QWidget* parent = nullptr);
+
+    QSpinBox* upArea;
+    QSpinBox* upEstrellas;
+    QLabel* lResultado;
+    QLabel* lMarcas;
+    QPushButton* bMarcar;
+    QPushButton* bBorrar;
+
+    void upAreaChange();
+    void upEstrellasChange();
+    void bMarcarClick();
+    void bBorrarClick();
+
+  protected:
+    // Opens beside the main window, so the chart it centres stays in view.
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void writeMarks(bool on);
+
+    TForm1& form_;
+    Dialogs& dialogs_;
+};

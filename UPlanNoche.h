@@ -1,0 +1,55 @@
+#pragma once
+// The night's plan window: the observing site, the year of the radiant date, the time zone and
+// the sky's limiting magnitude in; the plan out as a table, a plot and a printable page. The
+// site, zone and magnitude are remembered between runs.
+#include "plan/NightPlan.h"
+
+#include <QDialog>
+
+class Dialogs;
+class PlanPlot;
+class QComboBox;
+class QDoubleSpinBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+class RadiantTable;
+
+class TFPlanNoche : public QDialog {
+  public:
+    // The night starts on the evening of (day, month), the main window's radiant date.
+    TFPlanNoche(const RadiantTable& radiants, int day, int month, Dialogs& dialogs,
+                QWidget* parent = nullptr);
+
+    QLineEdit* eLatitud;
+    QLineEdit* eLongitud;
+    QSpinBox* upAno;
+    QDoubleSpinBox* upHuso;
+    QDoubleSpinBox* upMagLim;
+    QLabel* lNoche;
+    QTableWidget* gTabla;
+    QComboBox* cbGrafico;
+    PlanPlot* grafico;
+    QPushButton* bCalcular;
+    QPushButton* bImprimir;
+
+    // Validates the fields and computes the plan; false (after a message) when a field is bad.
+    bool bCalcularClick();
+    void bImprimirClick();
+    void cbGraficoChange();
+    const NightPlan& plan() const { return plan_; }
+
+  private:
+    bool readRequest(PlanRequest& request);
+    void fillTable();
+
+    const RadiantTable& radiants_;
+    Dialogs& dialogs_;
+    int day_;
+    int month_;
+    PlanRequest request_;
+    NightPlan plan_;
+    bool computed_ = false;
+};

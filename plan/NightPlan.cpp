@@ -1,0 +1,64 @@
+#include "plan/NightPlan.h"
+
+#include "geometry/Calendar.h"
+
+#include <cmath>
+
+double HourlyRate(double zhr, double r, double altitude, double limitingMagnitude) {
+    if (altitude <= 0 || zhr <= 0 || r <= 0)
+        return 0;
+    return zhr * std::sin(altitude * 0.017453286279273523) / std::pow(r, 6.5 - limitingMagnitude);
+}
+
+namespace {
+
+std::vector<ShowerPlan> activeShowers(const RadiantTable& radiants, int date) {
+    std::vector<ShowerPlan> showers;
+    for (int i = 0; i <= radiants.RadiantCount(); ++i) {
+        const Radiant& r = radiants.at(i);
+        int activeDay = 0;
+        if (KindOf(r) == RadiantKind::None || !IsActive(r, date, activeDay))
+            continue;
+        const RadiantPosition p = PositionAt(r, activeDay);
+        ShowerPlan s;
+        s.code = r.Code;
+        s.name = r.Name;
+        s.position = {p.ra, p.dec};
+        s.zhr = r.Thz;
+        s.r = r.R;
+        s.rateKnown = r.Thz > 0 && r.R > 0;
+        showers.push_back(s);
+    }
+    return showers;
+}
+
+} // namespace
+
+NightPlan MakeNightPlan(const RadiantTable& radiants, const PlanRequest& q) {
+    NightPlan plan;
+    const double midnight = JulianDay(q.year, q.month, q.day, -q.utcOffset);
+    plan.night = DarkNight(q.site, midnight + 0.5);
+    plan.showers = activeShowers(radiants, DayOfYear(q.day, q.month));
+    if (plan.night.kind == DarkInterval::Kind::None)
+        return plan;
+
+    // Half-hour steps counted from local midnight, so every sample falls on :00 or :30.
+    const double step = 1.0 / 48.0;
+    const double first = std::ceil((plan.night.dusk - midnight) / step - 1e-9);
+    for (double k = first; midnight + k * step <= plan.night.dawn + 1e-9; ++k) {
+        const double jd = midnight + k * step;
+        plan.times.push_back(jd);
+        plan.localHours.push_back(k * 0.5);
+        plan.moonAltitude.push_back(MoonAltitude(q.site, jd));
+        plan.moonIllumination.push_back(MoonIlluminatedFraction(jd));
+    }
+    for (ShowerPlan& s : plan.showers) {
+        const Equatorial ofDate = PrecessFromJ2000(s.position, plan.night.dusk);
+        for (double jd : plan.times) {
+            const double h = Altitude(ofDate, q.site, jd);
+            s.altitude.push_back(h);
+            s.rate.push_back(s.rateKnown ? HourlyRate(s.zhr, s.r, h, q.limitingMagnitude) : 0);
+        }
+    }
+    return plan;
+}

@@ -1,0 +1,138 @@
+#include "UPlanNoche.h"
+#include "output/PlanPage.h"
+#include "platform/PlanPlot.h"
+#include "tests/windows/FormFixture.h"
+
+#include <QAction>
+#include <QChart>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSettings>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTableWidget>
+
+class PlanNoche : public FormFixture {
+  protected:
+    void SetUp() override {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings(QStringLiteral("Velumbra"), QStringLiteral("Velumbra")).clear();
+        FormFixture::SetUp();
+        start();
+    }
+    std::unique_ptr<TFPlanNoche> open(int day = 12, int month = 8) {
+        return std::make_unique<TFPlanNoche>(form->sky().radiants, day, month, dialogs);
+    }
+    // The Perseids' night from Madrid.
+    void fillMadrid(TFPlanNoche& w) {
+        w.eLatitud->setText(QStringLiteral("40.4"));
+        w.eLongitud->setText(QStringLiteral("-3.7"));
+        w.upAno->setValue(2026);
+        w.upHuso->setValue(2.0);
+    }
+};
+
+TEST_F(PlanNoche, BadSiteFieldsAreRefusedInSpanish) {
+    auto w = open();
+    struct Case {
+        const char* lat;
+        const char* lon;
+        const char* says;
+    };
+    for (const Case& c :
+         {Case{"91", "-3.7", "Latitud no válida"}, Case{"40,4", "-3.7", "Latitud no válida"},
+          Case{"", "-3.7", "Latitud no válida"}, Case{"40.4", "-180.5", "Longitud no válida"},
+          Case{"40.4", "oeste", "Longitud no válida"}}) {
+        dialogs.errors.clear();
+        w->eLatitud->setText(QString::fromUtf8(c.lat));
+        w->eLongitud->setText(QString::fromUtf8(c.lon));
+        EXPECT_FALSE(w->bCalcularClick()) << c.lat << " " << c.lon;
+        ASSERT_EQ(dialogs.errors.size(), 1);
+        EXPECT_TRUE(dialogs.errors[0].startsWith(QString::fromUtf8(c.says))) << c.lat;
+    }
+    EXPECT_EQ(w->gTabla->rowCount(), 0);
+}
+
+TEST_F(PlanNoche, TheTableHoldsEveryHalfHourAndEveryActiveRadiant) {
+    auto w = open();
+    fillMadrid(*w);
+    ASSERT_TRUE(w->bCalcularClick());
+    const NightPlan& plan = w->plan();
+    ASSERT_FALSE(plan.times.empty());
+    EXPECT_EQ(w->gTabla->rowCount(), static_cast<int>(plan.times.size()));
+    EXPECT_EQ(w->gTabla->columnCount(), 3 + 2 * static_cast<int>(plan.showers.size()));
+    EXPECT_TRUE(
+        w->lNoche->text().startsWith(QStringLiteral("NOCHE DEL 12 AL 13 DE AGOSTO DE 2026")));
+    int per = -1;
+    for (int c = 0; c < w->gTabla->columnCount(); ++c)
+        if (w->gTabla->horizontalHeaderItem(c)->text() == QStringLiteral("PER THZ"))
+            per = c;
+    ASSERT_GT(per, 0);
+    const std::size_t shower = static_cast<std::size_t>((per - 3) / 2);
+    for (int row = 0; row < w->gTabla->rowCount(); ++row) {
+        EXPECT_EQ(w->gTabla->item(row, 0)->text().toStdString(),
+                  LocalTime(plan.localHours[static_cast<std::size_t>(row)]));
+        EXPECT_EQ(w->gTabla->item(row, per)->text().toInt(),
+                  static_cast<int>(
+                      std::lround(plan.showers[shower].rate[static_cast<std::size_t>(row)])));
+    }
+}
+
+TEST_F(PlanNoche, ThePlotHasACurvePerRadiantAndNoRateCurveWithoutARate) {
+    auto w = open(27, 6);
+    fillMadrid(*w);
+    ASSERT_TRUE(w->bCalcularClick());
+    const auto& showers = w->plan().showers;
+    const auto known = std::count_if(showers.begin(), showers.end(),
+                                     [](const ShowerPlan& s) { return s.rateKnown; });
+    ASSERT_LT(known, static_cast<long>(showers.size())); // the June Bootids' rate is variable
+    EXPECT_EQ(w->grafico->chart()->series().size(), 1 + static_cast<long>(showers.size()));
+    w->cbGrafico->setCurrentIndex(1);
+    w->cbGraficoChange();
+    EXPECT_EQ(w->grafico->chart()->series().size(), 1 + known);
+    EXPECT_EQ(w->grafico->chart()->series().front()->name().left(4), QStringLiteral("Luna"));
+}
+
+TEST_F(PlanNoche, SiteZoneAndMagnitudeAreRememberedButNotTheYear) {
+    auto w = open();
+    fillMadrid(*w);
+    w->upAno->setValue(2030);
+    w->upMagLim->setValue(5.8);
+    ASSERT_TRUE(w->bCalcularClick());
+    auto again = open();
+    EXPECT_EQ(again->eLatitud->text(), QStringLiteral("40.4"));
+    EXPECT_EQ(again->eLongitud->text(), QStringLiteral("-3.7"));
+    EXPECT_DOUBLE_EQ(again->upHuso->value(), 2.0);
+    EXPECT_DOUBLE_EQ(again->upMagLim->value(), 5.8);
+    EXPECT_EQ(again->upAno->value(), QDate::currentDate().year());
+}
+
+TEST_F(PlanNoche, ThePdfIsWrittenWholeOrNotAtAll) {
+    auto w = open();
+    fillMadrid(*w);
+    dialogs.saveAnswer = QString::fromStdString(dir.file("plan.pdf"));
+    w->bImprimirClick();
+    QFile pdf(dialogs.saveAnswer);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5).startsWith("%PDF-"));
+    EXPECT_FALSE(QFile::exists(dialogs.saveAnswer + QStringLiteral(".part")));
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+
+    dialogs.saveAnswer = QString::fromStdString(dir.file("no-such-folder/plan.pdf"));
+    w->bImprimirClick();
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].startsWith(QStringLiteral("No se pudo escribir el PDF")));
+    EXPECT_FALSE(QFile::exists(dialogs.saveAnswer));
+
+    dialogs.saveAnswer.clear(); // Cancel
+    w->bImprimirClick();
+    EXPECT_EQ(dialogs.errors.size(), 1);
+}
+
+TEST_F(PlanNoche, TheMenuItemOpensTheWindow) {
+    form->Planificarlanoche1->trigger();
+    EXPECT_EQ(dialogs.execs, 1);
+}
