@@ -1,12 +1,9 @@
 #include "Unit1.h"
 
 #include "UAcercade.h"
-<<<<<<< HEAD
 #include "UEdRad.h"
-=======
 #include "UMagLimite.h"
 #include "UPlanNoche.h"
->>>>>>> main
 #include "geometry/Calendar.h"
 #include "geometry/HitTest.h"
 #include "geometry/Numbers.h"
@@ -353,17 +350,12 @@ void TForm1::buildMenu() {
     Dibujarmagnitud1 = edit->addAction(QStringLiteral("Dibujo de magnitudes"), this,
                                        [this] { Dibujarmagnitud1Click(); });
     Dibujarmagnitud1->setCheckable(true);
-<<<<<<< HEAD
-    Radiantes1 = edit->addAction(QStringLiteral("Radiantes"), this, [this] { Radiantes1Click(); });
-    RadiantesdeTerentjeva1 = edit->addAction(QStringLiteral("Radiantes de Terentjeva"), this,
-                                             [this] { RadiantesdeTerentjeva1Click(); });
-=======
     Magnitudlimite1 = edit->addAction(QString::fromUtf8("Magnitud límite..."), this,
                                       [this] { Magnitudlimite1Click(); });
     Magnitudlimite1->setObjectName(QStringLiteral("Magnitudlimite1"));
-    Radiantes1 = edit->addAction(QStringLiteral("Radiantes"));
-    RadiantesdeTerentjeva1 = edit->addAction(QStringLiteral("Radiantes de Terentjeva"));
->>>>>>> main
+    Radiantes1 = edit->addAction(QStringLiteral("Radiantes"), this, [this] { Radiantes1Click(); });
+    RadiantesdeTerentjeva1 = edit->addAction(QStringLiteral("Radiantes de Terentjeva"), this,
+                                             [this] { RadiantesdeTerentjeva1Click(); });
     QMenu* lists = menuBar()->addMenu(QStringLiteral("Listados"));
     RadiantesIMO1 = lists->addAction(QStringLiteral("Radiantes"));
     RadiantesdeTerentjeva2 = lists->addAction(QStringLiteral("Radiantes de Terentjeva"));
@@ -624,7 +616,6 @@ void TForm1::Dibujarmagnitud1Click() {
     }
 }
 
-<<<<<<< HEAD
 void TForm1::Radiantes1Click() {
     editRadiants(RadiantList::Imo);
 }
@@ -647,7 +638,8 @@ void TForm1::editRadiants(RadiantList list) {
     showDriftLines();
     chartStale_ = true;
     PaintBox1->update();
-=======
+}
+
 void TForm1::Planificarlanoche1Click() {
     TFPlanNoche window(sky_.radiants, upDia->value(), upMes->value(), dialogs_, this);
     dialogs_.exec(window);
@@ -657,7 +649,6 @@ void TForm1::Magnitudlimite1Click() {
     TFMagLimite window(*this, dialogs_, this);
     window.upAreaChange();
     dialogs_.exec(window);
->>>>>>> main
 }
 
 void TForm1::openPanel(QFrame* panel) {

@@ -72,13 +72,10 @@ class TForm1 : public QMainWindow {
     void Salir1Click();
     void Planificarlanoche1Click();
     void Dibujarmagnitud1Click();
-<<<<<<< HEAD
+    void Magnitudlimite1Click();
     // Menu "Edición": the radiant editor on either list; the radiants are reloaded after it.
     void Radiantes1Click();
     void RadiantesdeTerentjeva1Click();
-=======
-    void Magnitudlimite1Click();
->>>>>>> main
 
     void sbFechaRadClick();
     void meMesChange();

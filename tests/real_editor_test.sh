@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Drives the real program in a virtual X display through the radiant editor: opens the IMO list
-# from the menu, renames the Quadrantids with an accented name and changes their ZHR, saves with
+# from the menu, renames the Quadrantids and changes their ZHR, saves with
 # the Spanish question, closes; opens the Terentjeva list and closes it; then shows the IMO
 # radiants for 3 January and goes to the renamed shower. Checks the saved file's bytes and keeps
 # every screenshot in the artefact folder.
@@ -21,7 +21,8 @@ check() { # condition text, message
 open_editor() { # menu item offset below the menu bar, expected title
     at "$win_x" "$win_y" 70 10
     at "$win_x" "$win_y" 100 "$1"
-    ed=$(xdotool search --sync --onlyvisible --name "$2" | head -n 1)
+    ed=$(timeout 20 xdotool search --sync --onlyvisible --name "$2" | head -n 1)
+    [ -n "$ed" ] || { echo "FAIL: no window '$2'" >&2; exit 1; }
     eval "$(xdotool getwindowgeometry --shell "$ed")"
     ed_x=$X
     ed_y=$Y
@@ -29,7 +30,7 @@ open_editor() { # menu item offset below the menu bar, expected title
 editor() { at "$ed_x" "$ed_y" "$1" "$2"; }
 
 # The IMO list. Row r of the grid is at y = 161 + 18 r.
-open_editor 48 'Edición de radiantes$'
+open_editor 68 'Edición de radiantes$'
 shot 10-editor-imo
 row=$(python3 - "$work/fradiante" <<'PY'
 import sys
@@ -41,7 +42,7 @@ PY
 [ "$row" -le 12 ] || { echo "FAIL: the Quadrantids are not on the first page" >&2; exit 1; }
 editor 97 $((161 + 18 * row - 9))
 editor 140 28
-xdotool key ctrl+a type --delay 50 'Cuadrántidas'
+xdotool key ctrl+a type --delay 50 'Cuadrántidas de enero'
 editor 496 118
 xdotool key ctrl+a type --delay 50 '120'
 shot 11-editor-edited
@@ -62,13 +63,13 @@ for i in range(0, len(old), 68):
         assert new[i:i + 68] == old[i:i + 68], "record %d changed" % (i // 68 + 1)
 rec = new[(row - 1) * 68:row * 68]
 name = rec[6:6 + rec[5]]
-assert name == "Cuadrántidas".encode("cp1252"), name
+assert name == "Cuadrántidas de enero".encode("cp1252"), name
 assert struct.unpack_from("<h", rec, 65)[0] == 120, "Thz"
 print("saved record", row, name.decode("cp1252"), "Thz 120; every other record byte for byte")
 PY
 
 # The Terentjeva list: its three disabled fields, then closed without a question.
-open_editor 68 'Edición de radiantes de Terentjeva$'
+open_editor 88 'Edición de radiantes de Terentjeva$'
 shot 14-editor-terentjeva
 editor 574 27
 sleep 0.5

@@ -16,8 +16,8 @@ class MainWindowEditor : public EditorFixture {
     QString previousDir = QDir::currentPath();
 
     void SetUp() override {
-        dir.copyFrom(VELUMBRA_DATA_DIR,
-                     {"festrella", "ffigura", "fnombre", "ftriangulo", "fnumero", "fmaglim", "escudo.bmp"});
+        dir.copyFrom(VELUMBRA_DATA_DIR, {"festrella", "ffigura", "fnombre", "ftriangulo", "fnumero",
+                                         "fmaglim", "escudo.bmp"});
         EditorFixture::SetUp();
         QDir::setCurrent(QString::fromStdString(dir.path()));
         form = std::make_unique<TForm1>(dialogs, printer);
