@@ -136,3 +136,12 @@ TEST(AtomicWrite, ReadOnlyFolderOrFileLeavesTheFileAsItWas) {
               "no hay permiso para escribir en su carpeta");
     EXPECT_EQ(dir.read("fradiante"), (Bytes{'o', 'l', 'd'}));
 }
+
+TEST(AtomicWrite, ThroughALinkTheLinkedFileIsReplaced) {
+    TempDir dir;
+    dir.write("real", std::string("old"));
+    fs::create_symlink(dir.file("real"), dir.file("fradiante"));
+    EXPECT_EQ(WriteFileAtomically(dir.file("fradiante"), Bytes{7}), "");
+    EXPECT_TRUE(fs::is_symlink(dir.file("fradiante")));
+    EXPECT_EQ(dir.read("real"), Bytes{7});
+}

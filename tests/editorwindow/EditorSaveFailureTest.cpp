@@ -114,3 +114,16 @@ TEST_F(EditorFixture, TheCloseBoxAndEscapeCannotLoseEdits) {
     EXPECT_TRUE(ed->close()) << "No closes and drops the edits";
     EXPECT_FALSE(ed->isVisible());
 }
+
+TEST_F(EditorFixture, AnEmptyFileShowsOneEmptyRowNotAnEarlierOne) {
+    open(RadiantList::Imo);
+    dir.write("fradter", Bytes{});
+    ed->EditMode = RadiantList::Terentjeva;
+    ed->FormActivate();
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+    EXPECT_EQ(ed->Tabla->RowCount(), 2);
+    for (int c = 0; c < kColumns; ++c)
+        EXPECT_EQ(cell(c, 1), "") << c;
+    EXPECT_TRUE(ed->FormClose());
+    EXPECT_TRUE(dir.read("fradter").empty());
+}
