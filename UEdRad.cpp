@@ -387,15 +387,20 @@ void TFEdRad::ShowRow(int row) {
     eRadiante->setFocus();
 }
 
+bool TFEdRad::commitRow(int row) {
+    return EditMode == RadiantList::Imo ? CommitRowIMO(row) : CommitRowTer(row);
+}
+
+// The two lists differ only in their chain of checks, which CheckFields takes from the mode.
 bool TFEdRad::CommitRowIMO(int row) {
-    return commitRow(row);
+    return commitFields(row);
 }
 
 bool TFEdRad::CommitRowTer(int row) {
-    return commitRow(row);
+    return commitFields(row);
 }
 
-bool TFEdRad::commitRow(int row) {
+bool TFEdRad::commitFields(int row) {
     const RadiantRow fields = fieldTexts();
     if (fields == shown_ || row < 1 || row >= Tabla->RowCount())
         return true;

@@ -87,7 +87,9 @@ class TFEdRad : public QDialog {
     void buildButtons();
     void loadGrid(const char* name);
     bool saveGrid(const char* name);
+    // The commit of the current mode.
     bool commitRow(int row);
+    bool commitFields(int row);
     const char* fileName() const;
     std::string filePath() const;
     RadiantRow fieldTexts() const;
