@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -181,6 +182,8 @@ std::string TFEdRad::filePath() const {
 
 void TFEdRad::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
     FormActivate();
 }
 
