@@ -51,6 +51,25 @@ bool writeAll(int fd, const std::vector<unsigned char>& bytes) {
     return true;
 }
 
+// The old file's permissions, or for a new file those the user's mask gives (mkstemp's are
+// private to the owner).
+mode_t modeFor(bool hadFile, const struct stat& old) {
+    if (hadFile)
+        return old.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// The rename itself reaches the disk only with its folder.
+void syncFolder(const fs::path& file) {
+    const int dir = ::open(file.parent_path().c_str(), O_RDONLY | O_DIRECTORY);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+}
+
 } // namespace
 
 RadiantFileRead ReadRadiantRecords(const std::string& path) {
@@ -119,8 +138,8 @@ std::string WriteFileAtomically(const std::string& path, const std::vector<unsig
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
         return reason(errno);
-    const bool written = writeAll(fd, bytes) &&
-                         (!hadFile || ::fchmod(fd, old.st_mode & 07777) == 0) && ::fsync(fd) == 0;
+    const bool written =
+        writeAll(fd, bytes) && ::fchmod(fd, modeFor(hadFile, old)) == 0 && ::fsync(fd) == 0;
     const int writeError = errno;
     if (::close(fd) != 0 || !written) {
         ::unlink(temp.c_str());
@@ -131,5 +150,6 @@ std::string WriteFileAtomically(const std::string& path, const std::vector<unsig
         ::unlink(temp.c_str());
         return reason(renameError);
     }
+    syncFolder(target);
     return {};
 }

@@ -113,6 +113,11 @@ TEST(AtomicWrite, ReplacesTheFileKeepingItsModeAndLeavesNoTemporary) {
     ::stat(dir.file("fradter").c_str(), &st);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+    const mode_t mask = ::umask(022);
+    EXPECT_EQ(WriteFileAtomically(dir.file("new"), Bytes{1}), "");
+    ::umask(mask);
+    ::stat(dir.file("new").c_str(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0644u) << "a new file as the user's mask makes it";
 }
 
 TEST(AtomicWrite, AFolderThatIsGoneIsReported) {
