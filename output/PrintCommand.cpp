@@ -15,6 +15,7 @@ void PrintCommand(PrintChoice choice, OutputDialogs& dialogs, Printer& printer,
         PrintCopies(dialogs, printer, [&] { PrintChartPage(printer, sources); });
         break;
     case PrintChoice::ActiveRadiants:
+        // The sheet of the radiants active on the chart date comes with the listings.
         break;
     }
 }
