@@ -6,6 +6,7 @@
 #include "platform/PlanPlot.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtPrinter.h"
+#include "sky/Errors.h"
 
 #include <QComboBox>
 #include <QDate>
@@ -234,11 +235,14 @@ void TFPlanNoche::bImprimirClick() {
     // Written beside the target and renamed when complete, so a failure never leaves half a file.
     const QString part = file + QStringLiteral(".part");
     QFile::remove(part);
-    {
+    bool begun = true;
+    try {
         QtPrinter printer(part);
         PrintNightPlan(printer, plan_, request_);
+    } catch (const VelumbraError&) {
+        begun = false; // the folder cannot take the file; said below with the name chosen
     }
-    const bool written = QFileInfo(part).size() > 0;
+    const bool written = begun && QFileInfo(part).size() > 0;
     if (!written || (QFile::exists(file) && !QFile::remove(file)) || !QFile::rename(part, file)) {
         QFile::remove(part);
         dialogs_.error(QString::fromUtf8("No se pudo escribir el PDF %1. Compruebe que la "

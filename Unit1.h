@@ -8,6 +8,7 @@
 #include "sky/SkyData.h"
 
 #include <QDate>
+#include <QImage>
 #include <QMainWindow>
 
 #include <array>
@@ -48,6 +49,8 @@ class TForm1 : public QMainWindow {
     SkyData& sky() { return sky_; }
     const std::string& dataDir() const { return dataDir_; }
     int RadiantDate() const;
+    // What the toggles, the chart selector, the date and the drift list ask the chart to show.
+    ChartOptions chartOptions() const;
     RadiantPosition goToEntry(int k) const { return GoToList.at(k); }
 
     // Start-up sequence, run once at the first showing of the window.
@@ -69,6 +72,8 @@ class TForm1 : public QMainWindow {
     void sbMagMasClick();
     void sbEstrellasClick();
     void SpeedButton7Click();
+    void SpeedButton9Click();
+    void SpeedButton5Click();
     void Salir1Click();
     void Planificarlanoche1Click();
     void Dibujarmagnitud1Click();
@@ -135,6 +140,8 @@ class TForm1 : public QMainWindow {
     QPushButton* Button2;
     QPushButton* Button4;
     std::array<QLabel*, 5> StatusPanels{};
+    // The saved picture: a copy of the chart with its caption.
+    QImage Image1;
     QAction* Salir1;
     QAction* Planificarlanoche1;
     QAction* Dibujarmagnitud1;
@@ -159,7 +166,6 @@ class TForm1 : public QMainWindow {
     void setArrowsEnabled(bool on);
     void openPanel(QFrame* panel);
     void closePanel(QFrame* panel);
-    ChartOptions chartOptions() const;
     void markStarAt(int x, int y);
     void showDriftLines();
     void editRadiants(RadiantList list);

@@ -1,11 +1,16 @@
 #include "platform/Dialogs.h"
 
+#include "platform/QtPrinter.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QStandardPaths>
+
+#include <algorithm>
 
 namespace {
 QWidget* owner() {
@@ -43,4 +48,35 @@ QString QtDialogs::saveFileName(const QString& title, const QString& filter,
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     d.setDirectory(QDir(documents).exists() ? documents : QDir::homePath());
     return d.exec() == QDialog::Accepted ? d.selectedFiles().value(0) : QString();
+}
+
+int QtDialogs::printDialog(Printer& printer) {
+    auto* qt = dynamic_cast<QtPrinter*>(&printer);
+    if (!qt)
+        return 0;
+    QPrinter& device = qt->device();
+    QPrintDialog dialog(&device, owner());
+    // A chart is one page: no ranges to choose.
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    if (dialog.exec() != QDialog::Accepted)
+        return 0;
+    const int copies = std::max(1, device.copyCount());
+    // The program prints each copy as its own job; a printer asked for copies too would
+    // print the count squared.
+    device.setCopyCount(1);
+    return copies;
+}
+
+std::string QtDialogs::savePictureDialog() {
+    QFileDialog dialog(owner(), QStringLiteral("Guardar carta como"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({QStringLiteral("Bitmaps (*.bmp)"), QStringLiteral("PNG (*.png)")});
+    // Added before the overwrite question, so the question names the file that is written.
+    dialog.setDefaultSuffix(QStringLiteral("bmp"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first().toStdString();
 }

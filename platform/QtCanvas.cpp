@@ -1,5 +1,7 @@
 #include "platform/QtCanvas.h"
 
+#include "render/Bitmap.h"
+
 #include <QImage>
 #include <QPaintDevice>
 #include <QPaintEngine>
@@ -27,18 +29,6 @@ void InstallFontSubstitutes() {
 namespace {
 QColor toQ(Color c) {
     return QColor(c.r, c.g, c.b);
-}
-
-Qt::PenStyle toQ(PenStyle s) {
-    switch (s) {
-    case PenStyle::Dash:
-        return Qt::DashLine;
-    case PenStyle::Dot:
-        return Qt::DotLine;
-    case PenStyle::Solid:
-        break;
-    }
-    return Qt::SolidLine;
 }
 
 bool samePen(const Pen& a, const Pen& b) {
@@ -69,6 +59,11 @@ void QtCanvas::begin(QPaintDevice* device) {
     fontEntry_ = paintedFont_ = nullptr;
 }
 
+void QtCanvas::clipTo(int width, int height) {
+    if (painter_)
+        painter_->setClipRect(QRect(0, 0, width, height));
+}
+
 void QtCanvas::end() {
     if (painter_)
         painter_->end();
@@ -80,10 +75,23 @@ void QtCanvas::applyPen() {
     if (penApplied_ && samePen(appliedPen_, pen))
         return;
     QPen p(toQ(pen.color));
-    p.setWidth(pen.width <= 1 ? 0 : pen.width);
-    p.setStyle(toQ(pen.style));
+    // Only the screen raster keeps hair lines; on paper a width is device pixels, so a
+    // 1200 dpi page gets the thin line a printer driver draws, not a viewer's hairline.
+    const int width = raster_.attached() && pen.width <= 1 ? 0 : std::max(1, pen.width);
+    p.setWidth(width);
     p.setCapStyle(Qt::FlatCap);
     p.setJoinStyle(Qt::MiterJoin);
+    if (pen.style == PenStyle::Solid) {
+        p.setStyle(Qt::SolidLine);
+    } else {
+        // The screen's dots (3 on, 3 off) and dashes (18 on, 6 off) at 96 dpi, kept the same
+        // length on any device. Qt counts a pattern in pen widths and its own patterns are a
+        // few widths long, which at 1200 dpi print as a solid line.
+        const qreal scale = dpi_ / 96.0 / std::max(1, width);
+        const qreal on = (pen.style == PenStyle::Dot ? 3 : 18) * scale;
+        const qreal off = (pen.style == PenStyle::Dot ? 3 : 6) * scale;
+        p.setDashPattern({on, off});
+    }
     painter_->setPen(p);
     appliedPen_ = pen;
     penApplied_ = true;
@@ -206,4 +214,18 @@ void QtCanvas::FillRect(int left, int top, int right, int bottom) {
         return;
     }
     painter_->fillRect(QRect(left, top, right - left, bottom - top), toQ(brush));
+}
+
+void QtCanvas::StretchDraw(int left, int top, int right, int bottom, const Bitmap& picture) {
+    if (!painter_ || picture.empty() || right <= left || bottom <= top)
+        return;
+    QImage image(picture.width, picture.height, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < picture.width; ++x) {
+            const Color c = picture.pixels[static_cast<std::size_t>(y * picture.width + x)];
+            row[x] = qRgb(c.r, c.g, c.b);
+        }
+    }
+    painter_->drawImage(QRect(left, top, right - left, bottom - top), image);
 }

@@ -33,6 +33,10 @@ class QtCanvas : public Canvas {
     // Starts painting on a device (aliased); the device's resolution sizes the fonts.
     void begin(QPaintDevice* device);
     void end();
+    // Nothing is painted outside the box from (0, 0) to (width, height), exclusive.
+    void clipTo(int width, int height);
+    // Whether painting has begun and the device accepted it.
+    bool active() const { return painter_ && painter_->isActive(); }
 
     void Ellipse(int left, int top, int right, int bottom) override;
     void SetPixel(int x, int y, Color c) override;
@@ -40,6 +44,7 @@ class QtCanvas : public Canvas {
     int TextWidth(const std::string& text) override;
     int TextHeight(const std::string& text) override;
     void FillRect(int left, int top, int right, int bottom) override;
+    void StretchDraw(int left, int top, int right, int bottom, const Bitmap& picture) override;
 
   protected:
     void drawLine(Point from, Point to) override;

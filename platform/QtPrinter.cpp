@@ -1,5 +1,7 @@
 #include "platform/QtPrinter.h"
 
+#include "sky/Errors.h"
+
 #include <QDir>
 #include <QPageLayout>
 #include <QPrinterInfo>
@@ -8,9 +10,10 @@
 QtPrinter::QtPrinter() {
     if (QPrinterInfo::defaultPrinter().isNull()) {
         printer_.setOutputFormat(QPrinter::PdfFormat);
-        const QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        printer_.setOutputFileName(
-            QDir(dir.isEmpty() ? QDir::homePath() : dir).filePath(QStringLiteral("Velumbra.pdf")));
+        // The documents folder when there is one; the print dialog can choose another name.
+        const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        const QDir dir = documents.exists() ? documents : QDir::home();
+        printer_.setOutputFileName(dir.filePath(QStringLiteral("Velumbra.pdf")));
     }
 }
 
@@ -38,6 +41,19 @@ void QtPrinter::setTitle(const std::string& title) {
 
 void QtPrinter::beginDoc() {
     canvas_.begin(&printer_);
+    if (canvas_.active()) {
+        // A PDF page shows what is drawn in its unprintable border too; paper does not.
+        canvas_.clipTo(pageWidth(), pageHeight());
+        return;
+    }
+    canvas_.end();
+    const bool toFile = printer_.outputFormat() == QPrinter::PdfFormat;
+    throw VelumbraError(toFile ? "No se pudo crear el archivo PDF. Compruebe que la carpeta existe "
+                                 "y que puede escribir en ella."
+                               : "No se pudo empezar la impresión en " +
+                                     printer_.printerName().toStdString() +
+                                     ". Compruebe que la impresora está disponible.",
+                        toFile ? printer_.outputFileName().toStdString() : std::string());
 }
 
 void QtPrinter::newPage() {
@@ -45,5 +61,10 @@ void QtPrinter::newPage() {
 }
 
 void QtPrinter::endDoc() {
+    canvas_.end();
+}
+
+void QtPrinter::abortDoc() {
+    printer_.abort();
     canvas_.end();
 }

@@ -21,6 +21,7 @@ class PagePrinter : public Printer {
     void beginDoc() override { pages = 1; }
     void newPage() override { ++pages; }
     void endDoc() override { ended = true; }
+    void abortDoc() override {}
     Canvas& canvas() override { return canvas_; }
 };
 
