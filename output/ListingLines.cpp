@@ -1,0 +1,51 @@
+#include "output/ListingLines.h"
+
+#include "output/TextColumns.h"
+
+ListingKind ListingKindOf(char letter) {
+    return letter == 'R' ? ListingKind::Imo : ListingKind::Terentjeva;
+}
+
+const char* ListingFile(ListingKind kind) {
+    return kind == ListingKind::Imo ? "fradiante" : "fradter";
+}
+
+std::string ListingTitle(ListingKind kind) {
+    return kind == ListingKind::Imo ? "LISTADO DE RADIANTES" : "LISTADO DE RADIANTES DE TERENTJEVA";
+}
+
+std::string ListingColumns(ListingKind kind) {
+    return kind == ListingKind::Imo
+               ? "COD NOMBRE                     INI.   FIN    MAX.   AR     DEC    D.AR   "
+                 "D.DEC  TAM.R  R     V     THZ    D"
+               : "COD  NOMBRE                     INI.   FIN    AR     DEC    D.AR   D.DEC  "
+                 "TAM.R  V     D";
+}
+
+std::string ListingUnderline(ListingKind kind) {
+    return kind == ListingKind::Imo
+               ? "--- -------------------------  -----  -----  -----  -----  -----  -----  "
+                 "-----  -----  ----  ----  -----  -"
+               : "---- -------------------------  -----  -----  -----  -----  -----  -----  "
+                 "-----  ----  -";
+}
+
+std::string ListingLine(ListingKind kind, const Radiant& r) {
+    const bool imo = kind == ListingKind::Imo;
+    std::string line = PadRight(r.Code, imo ? 3 : 4) + " " + PadRight(r.Name, 25) + "  ";
+    line += DayMonthField(r.StartDay) + "  ";
+    line += DayMonthField(r.EndDay) + "  ";
+    if (imo)
+        line += DayMonthField(r.MaxDay) + "  ";
+    line += NumberField("000.0", r.RA, 5) + "  ";
+    line += NumberField("+00.0;-00.0", r.Dec, 5) + "  ";
+    line += NumberField("+0.00;-0.00", r.DriftRA, 5) + "  ";
+    line += NumberField("+0.00;-0.00", r.DriftDec, 5) + "  ";
+    line += SizeField(r.DiamRA, r.DiamDec) + "  ";
+    if (imo)
+        line += NumberField("0.00", r.R, 4) + "  ";
+    line += NumberField("00.0", r.V, 4) + "  ";
+    if (imo)
+        line += RateField(r.Thz) + "  ";
+    return line + (r.DrawFlag != 0 ? "S" : "");
+}

@@ -1,0 +1,20 @@
+#pragma once
+// The lines of the radiant listings: every field of a stored record in fixed columns, the IMO
+// layout with the maximum, R and THZ, the Terentjeva layout without them; "S" in the last
+// column marks a record flagged for drawing.
+#include "sky/Radiant.h"
+
+#include <string>
+
+enum class ListingKind { Imo, Terentjeva };
+
+// Listing kind of the menu's letter: R is the IMO listing, anything else the Terentjeva one.
+ListingKind ListingKindOf(char letter);
+
+// The radiant file the listing prints.
+const char* ListingFile(ListingKind kind);
+std::string ListingTitle(ListingKind kind);
+std::string ListingColumns(ListingKind kind);
+std::string ListingUnderline(ListingKind kind);
+
+std::string ListingLine(ListingKind kind, const Radiant& r);

@@ -1,0 +1,16 @@
+#pragma once
+// The lines of the active-radiant sheet: a radiant's data for the radiant date in fixed columns
+// under "COD  NOMBRE  AR  DEC  TAM.R  R  V  THZ".
+#include "sky/Radiant.h"
+
+#include <string>
+
+extern const char* const kSheetColumns;
+extern const char* const kSheetUnderline;
+
+// The sheet title for the radiant date, e.g. "RADIANTES ACTIVOS, FECHA: 05 DE AGOSTO".
+std::string SheetTitle(int day, int month);
+
+// The line of a radiant on activeDay, its position drifted to that day. A Terentjeva radiant
+// leaves the R and THZ columns blank.
+std::string SheetLine(const Radiant& r, int activeDay);

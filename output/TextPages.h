@@ -1,0 +1,45 @@
+#pragma once
+// Portrait text sheets measured in rows of PrintUnit: on every page the sheet header, a title at
+// row 25, the column header at row 32 and its underline at 35, then one line every three rows
+// from row 38. The active-radiant sheet and the radiant listings both print through it.
+#include "output/SheetHeader.h"
+
+#include <string>
+
+class Printer;
+
+struct PageHeading {
+    std::string title;
+    std::string columns;
+    std::string underline;
+};
+
+class TextPages {
+  public:
+    // Sets the job title and portrait orientation; the job itself begins with the first line.
+    TextPages(Printer& printer, SheetUnits units, const std::string& jobTitle, PageHeading heading);
+    // A job still open, because printing stopped with an error, is ended: never a half-open job.
+    ~TextPages();
+    TextPages(const TextPages&) = delete;
+    TextPages& operator=(const TextPages&) = delete;
+
+    // Writes a line in the fixed-width font, on a new page when this one is full.
+    void PrintLine(const std::string& text, bool bold);
+    // Leaves one line empty; at the foot of a page the page break takes its place.
+    void SkipLine();
+    // Ends the job if one was begun.
+    void finish();
+    bool begun() const { return begun_; }
+
+  private:
+    void StartPage();
+    bool fitsOnPage(int row, const std::string& text);
+    int rowY(int row) const;
+
+    Printer& printer_;
+    SheetUnits units_;
+    PageHeading heading_;
+    int row_;
+    bool begun_ = false;
+    bool open_ = false;
+};
