@@ -5,10 +5,15 @@
 #include "geometry/HitTest.h"
 #include "geometry/Numbers.h"
 #include "geometry/Projection.h"
+#include "output/ChartCaption.h"
+#include "output/PrintCommand.h"
+#include "output/PrintUnits.h"
 #include "output/UImpresion.h"
 #include "platform/ChartView.h"
 #include "platform/Dialogs.h"
 #include "platform/Glyphs.h"
+#include "platform/Logo.h"
+#include "platform/PictureFile.h"
 #include "platform/Printer.h"
 #include "render/Layers.h"
 
@@ -211,9 +216,6 @@ void TForm1::buildToolPanel() {
     for (QToolButton* off : {sbMagMas, sbZMenos, sbRad, sbRadTer, sbGoRad})
         off->setEnabled(false);
     setArrowsEnabled(false);
-    // Saving and printing the chart come with the output features.
-    SpeedButton5->setEnabled(false);
-    SpeedButton9->setEnabled(false);
 
     auto on = [this](QToolButton* b, void (TForm1::*handler)()) {
         connect(b, &QToolButton::clicked, this, [this, handler] { (this->*handler)(); });
@@ -237,6 +239,8 @@ void TForm1::buildToolPanel() {
     on(sbDesRad, &TForm1::sbDesRadClick);
     on(sbGoRad, &TForm1::sbGoRadClick);
     on(SpeedButton7, &TForm1::SpeedButton7Click);
+    on(SpeedButton5, &TForm1::SpeedButton5Click);
+    on(SpeedButton9, &TForm1::SpeedButton9Click);
 }
 
 void TForm1::buildChartArea() {
@@ -377,9 +381,7 @@ void TForm1::FormActivate() {
         view_.GridStep = static_cast<std::int16_t>(Round(view_.ChartSize * 0.2));
         view_.ZoomLevel = 1;
         view_.MagLimit = 7;
-        printer_.setOrientation(Printer::Orientation::Portrait);
-        view_.PrintUnit = static_cast<float>(printer_.pageWidth() - 1) * 0.005f;
-        view_.PrintMargin = static_cast<std::int16_t>(Round(view_.PrintUnit * 5.0));
+        TakePrintUnits(printer_, view_);
         view_.MarkMode = false;
         LoadSky(sky_, dataDir_);
         cbCarta->setCurrentIndex(0);
@@ -582,6 +584,34 @@ void TForm1::sbEstrellasClick() {
 void TForm1::SpeedButton7Click() {
     if (AboutBox)
         dialogs_.exec(*AboutBox);
+}
+
+void TForm1::SpeedButton9Click() {
+    if (!FImpresion || dialogs_.exec(*FImpresion) != QDialog::Accepted)
+        return;
+    const PrintChoice choice =
+        FImpresion->rbCarta->isChecked() ? PrintChoice::Chart : PrintChoice::ActiveRadiants;
+    PrintSources sources{sky_,           view_,
+                         chartOptions(), upDia->value(),
+                         upMes->value(), [dir = dataDir_] { return LoadLogo(dir); }};
+    guarded([&] { PrintCommand(choice, dialogs_, printer_, sources); });
+}
+
+void TForm1::SpeedButton5Click() {
+    const std::string name = dialogs_.savePictureDialog();
+    if (!name.empty()) {
+        RedrawChart();
+        QImage& chart = PaintBox1->buffer();
+        canvas_.begin(&chart);
+        DrawChartCaption(canvas_, view_, chart.height(),
+                         sbRad->isChecked() || sbRadTer->isChecked(), upDia->value(),
+                         upMes->value());
+        canvas_.end();
+        Image1 = chart.copy(0, 0, view_.ChartSize, chart.height());
+        guarded([&] { SavePicture(Image1, name); });
+    }
+    // The caption leaves the screen.
+    RedrawChart();
 }
 
 void TForm1::Salir1Click() {

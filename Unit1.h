@@ -8,6 +8,7 @@
 #include "sky/SkyData.h"
 
 #include <QDate>
+#include <QImage>
 #include <QMainWindow>
 
 #include <array>
@@ -67,6 +68,8 @@ class TForm1 : public QMainWindow {
     void sbMagMasClick();
     void sbEstrellasClick();
     void SpeedButton7Click();
+    void SpeedButton9Click();
+    void SpeedButton5Click();
     void Salir1Click();
     void Dibujarmagnitud1Click();
 
@@ -128,6 +131,8 @@ class TForm1 : public QMainWindow {
     QPushButton* Button2;
     QPushButton* Button4;
     std::array<QLabel*, 5> StatusPanels{};
+    // The saved picture: a copy of the chart with its caption.
+    QImage Image1;
     QAction* Salir1;
     QAction* Dibujarmagnitud1;
     QAction* Radiantes1;

@@ -1,8 +1,14 @@
 #include "platform/Dialogs.h"
 
+#include "platform/QtPrinter.h"
+
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+
+#include <algorithm>
 
 namespace {
 QWidget* owner() {
@@ -25,4 +31,35 @@ bool QtDialogs::question(const QString& text) {
 
 int QtDialogs::exec(QDialog& dialog) {
     return dialog.exec();
+}
+
+int QtDialogs::printDialog(Printer& printer) {
+    auto* qt = dynamic_cast<QtPrinter*>(&printer);
+    if (!qt)
+        return 0;
+    QPrinter& device = qt->device();
+    QPrintDialog dialog(&device, owner());
+    // A chart is one page: no ranges to choose.
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    if (dialog.exec() != QDialog::Accepted)
+        return 0;
+    const int copies = std::max(1, device.copyCount());
+    // The program prints each copy as its own job; a printer asked for copies too would
+    // print the count squared.
+    device.setCopyCount(1);
+    return copies;
+}
+
+std::string QtDialogs::savePictureDialog() {
+    QFileDialog dialog(owner(), QStringLiteral("Guardar carta como"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({QStringLiteral("Bitmaps (*.bmp)"), QStringLiteral("PNG (*.png)")});
+    // Added before the overwrite question, so the question names the file that is written.
+    dialog.setDefaultSuffix(QStringLiteral("bmp"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first().toStdString();
 }

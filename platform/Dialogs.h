@@ -1,13 +1,14 @@
 #pragma once
 // The modal dialogs the windows use, behind an interface so that handlers can be tested with a
 // fake that answers at once.
+#include "platform/OutputDialogs.h"
+
 #include <QString>
 
 class QDialog;
 
-class Dialogs {
+class Dialogs : public OutputDialogs {
   public:
-    virtual ~Dialogs() = default;
     // The error box of a failed operation.
     virtual void error(const QString& text) = 0;
     virtual void information(const QString& text) = 0;
@@ -23,4 +24,6 @@ class QtDialogs : public Dialogs {
     void information(const QString& text) override;
     bool question(const QString& text) override;
     int exec(QDialog& dialog) override;
+    int printDialog(Printer& printer) override;
+    std::string savePictureDialog() override;
 };

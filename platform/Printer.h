@@ -17,5 +17,7 @@ class Printer {
     virtual void beginDoc() = 0;
     virtual void newPage() = 0;
     virtual void endDoc() = 0;
+    // Drops the open job, for a printout that failed half-way: nothing half drawn is printed.
+    virtual void abortDoc() = 0;
     virtual Canvas& canvas() = 0;
 };

@@ -1,5 +1,7 @@
 #include "platform/QtCanvas.h"
 
+#include "render/Bitmap.h"
+
 #include <QImage>
 #include <QPaintDevice>
 #include <QPaintEngine>
@@ -206,4 +208,18 @@ void QtCanvas::FillRect(int left, int top, int right, int bottom) {
         return;
     }
     painter_->fillRect(QRect(left, top, right - left, bottom - top), toQ(brush));
+}
+
+void QtCanvas::StretchDraw(int left, int top, int right, int bottom, const Bitmap& picture) {
+    if (!painter_ || picture.empty() || right <= left || bottom <= top)
+        return;
+    QImage image(picture.width, picture.height, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < picture.width; ++x) {
+            const Color c = picture.pixels[static_cast<std::size_t>(y * picture.width + x)];
+            row[x] = qRgb(c.r, c.g, c.b);
+        }
+    }
+    painter_->drawImage(QRect(left, top, right - left, bottom - top), image);
 }

@@ -33,6 +33,8 @@ class QtCanvas : public Canvas {
     // Starts painting on a device (aliased); the device's resolution sizes the fonts.
     void begin(QPaintDevice* device);
     void end();
+    // Whether painting has begun and the device accepted it.
+    bool active() const { return painter_ && painter_->isActive(); }
 
     void Ellipse(int left, int top, int right, int bottom) override;
     void SetPixel(int x, int y, Color c) override;
@@ -40,6 +42,7 @@ class QtCanvas : public Canvas {
     int TextWidth(const std::string& text) override;
     int TextHeight(const std::string& text) override;
     void FillRect(int left, int top, int right, int bottom) override;
+    void StretchDraw(int left, int top, int right, int bottom, const Bitmap& picture) override;
 
   protected:
     void drawLine(Point from, Point to) override;

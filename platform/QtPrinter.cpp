@@ -1,5 +1,7 @@
 #include "platform/QtPrinter.h"
 
+#include "sky/Errors.h"
+
 #include <QDir>
 #include <QPageLayout>
 #include <QPrinterInfo>
@@ -33,6 +35,16 @@ void QtPrinter::setTitle(const std::string& title) {
 
 void QtPrinter::beginDoc() {
     canvas_.begin(&printer_);
+    if (canvas_.active())
+        return;
+    canvas_.end();
+    const bool toFile = printer_.outputFormat() == QPrinter::PdfFormat;
+    throw VelumbraError(toFile ? "No se pudo crear el archivo PDF. Compruebe que la carpeta existe "
+                                 "y que puede escribir en ella."
+                               : "No se pudo empezar la impresión en " +
+                                     printer_.printerName().toStdString() +
+                                     ". Compruebe que la impresora está disponible.",
+                        toFile ? printer_.outputFileName().toStdString() : std::string());
 }
 
 void QtPrinter::newPage() {
@@ -40,5 +52,10 @@ void QtPrinter::newPage() {
 }
 
 void QtPrinter::endDoc() {
+    canvas_.end();
+}
+
+void QtPrinter::abortDoc() {
+    printer_.abort();
     canvas_.end();
 }

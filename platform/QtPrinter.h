@@ -16,7 +16,10 @@ class QtPrinter : public Printer {
     void beginDoc() override;
     void newPage() override;
     void endDoc() override;
+    void abortDoc() override;
     Canvas& canvas() override { return canvas_; }
+    // The Qt printer itself, for the print dialog.
+    QPrinter& device() { return printer_; }
 
   private:
     QPrinter printer_{QPrinter::HighResolution};

@@ -41,6 +41,8 @@ struct Point {
     int x = 0, y = 0;
 };
 
+struct Bitmap;
+
 class Canvas {
   public:
     virtual ~Canvas() = default;
@@ -61,6 +63,8 @@ class Canvas {
     virtual int TextWidth(const std::string& text) = 0;
     virtual int TextHeight(const std::string& text) = 0;
     virtual void FillRect(int left, int top, int right, int bottom) = 0;
+    // The picture scaled into the box; an empty picture draws nothing.
+    virtual void StretchDraw(int left, int top, int right, int bottom, const Bitmap& picture) = 0;
 
   protected:
     // A line from `from` to `to`, without its end pixel, in the current pen.

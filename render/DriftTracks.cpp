@@ -74,6 +74,15 @@ void drawTrack(Canvas& c, const Radiant& r, int zoom, const TickSizes& sizes, Pr
     }
 }
 
+template <typename ProjectFn>
+void drawSelectedTracks(Canvas& c, const ViewState& v, const RadiantTable& t,
+                        const std::vector<bool>& selected, const TickSizes& sizes,
+                        ProjectFn project) {
+    for (std::size_t j = 0; j < selected.size(); ++j)
+        if (selected[j])
+            drawTrack(c, t.at(static_cast<int>(j)), v.ZoomLevel, sizes, project);
+}
+
 } // namespace
 
 void DrawDriftTracks(Canvas& c, const ViewState& v, const RadiantTable& t,
@@ -83,10 +92,21 @@ void DrawDriftTracks(Canvas& c, const ViewState& v, const RadiantTable& t,
     c.font.face = "MS Sans Serif";
     c.font.color = colors::Green;
     c.font.bold = false;
-    const auto project = [&v](double ra, double dec, int& x, int& y) {
-        return Project(v, ra, dec, x, y);
-    };
-    for (std::size_t j = 0; j < selected.size(); ++j)
-        if (selected[j])
-            drawTrack(c, t.at(static_cast<int>(j)), v.ZoomLevel, kScreenTicks, project);
+    drawSelectedTracks(
+        c, v, t, selected, kScreenTicks,
+        [&v](double ra, double dec, int& x, int& y) { return Project(v, ra, dec, x, y); });
+}
+
+void DrawDriftTracksPrint(Canvas& c, const ViewState& v, const RadiantTable& t,
+                          const std::vector<bool>& selected) {
+    c.pen = Pen{colors::Black, 1, PenStyle::Solid};
+    c.brush = colors::White;
+    c.font.color = colors::Black;
+    c.font.size = 8;
+    c.font.bold = false;
+    // Sizes in layout units of the paper, never the screen's pixels.
+    const int u = static_cast<int>(Round(v.PrintUnit));
+    drawSelectedTracks(
+        c, v, t, selected, TickSizes{u, 5 * u, u},
+        [&v](double ra, double dec, int& x, int& y) { return ProjectPrint(v, ra, dec, x, y); });
 }

@@ -34,28 +34,53 @@ bool layoutOf(char letter, GridLines& vertical, GridLines& horizontal) {
     }
 }
 
-} // namespace
-
-void DrawGrid(Canvas& c, const ViewState& v, char letter) {
-    c.pen.color = colors::Red;
+// The layout's vertical lines, then its horizontal ones, across the square from `from` to `to`;
+// `at` turns a position in half cells into a coordinate of the surface.
+template <typename AtFn> void drawGridLines(Canvas& c, char letter, AtFn at, int from, int to) {
     GridLines vertical{};
     GridLines horizontal{};
     if (!layoutOf(letter, vertical, horizontal))
         return;
-    const int n = v.ChartSize;
-    const auto pixel = [&v](int halfCells) {
-        return static_cast<int>(Round(halfCells * 0.5 * v.GridStep));
-    };
     for (int i = 0; i < vertical.count; ++i) {
-        const int x = pixel(vertical.halfCells[i]);
-        c.MoveTo(x, 0);
-        c.LineTo(x, n);
+        const int x = at(vertical.halfCells[i]);
+        c.MoveTo(x, from);
+        c.LineTo(x, to);
     }
     for (int i = 0; i < horizontal.count; ++i) {
-        const int y = pixel(horizontal.halfCells[i]);
-        c.MoveTo(0, y);
-        c.LineTo(n, y);
+        const int y = at(horizontal.halfCells[i]);
+        c.MoveTo(from, y);
+        c.LineTo(to, y);
     }
+}
+
+void drawSquare(Canvas& c, int low, int high) {
+    c.MoveTo(low, low);
+    c.LineTo(high, low);
+    c.LineTo(high, high);
+    c.LineTo(low, high);
+    c.LineTo(low, low);
+}
+
+// A chart-unit coordinate on paper, each one rounded on its own.
+int printed(const ViewState& v, double units) {
+    return static_cast<int>(Round(units * v.PrintFactor)) + v.PrintMargin;
+}
+
+} // namespace
+
+void DrawGrid(Canvas& c, const ViewState& v, char letter) {
+    c.pen.color = colors::Red;
+    drawGridLines(
+        c, letter,
+        [&v](int halfCells) { return static_cast<int>(Round(halfCells * 0.5 * v.GridStep)); }, 0,
+        v.ChartSize);
+}
+
+void DrawGridPrint(Canvas& c, const ViewState& v, char letter) {
+    c.pen = Pen{colors::Black, 1, PenStyle::Solid};
+    drawGridLines(
+        c, letter, [&v](int halfCells) { return printed(v, halfCells * 500.0); }, printed(v, 0),
+        printed(v, 5000));
 }
 
 void DrawFrame(Canvas& c, const ViewState& v) {
@@ -63,10 +88,11 @@ void DrawFrame(Canvas& c, const ViewState& v) {
     c.pen.color = colors::Black;
     // On the outermost pixel rows and columns: LineTo leaves its end pixel, the next line paints
     // it.
-    const int last = v.ChartSize - 1;
-    c.MoveTo(0, 0);
-    c.LineTo(last, 0);
-    c.LineTo(last, last);
-    c.LineTo(0, last);
-    c.LineTo(0, 0);
+    drawSquare(c, 0, v.ChartSize - 1);
+}
+
+void DrawFramePrint(Canvas& c, const ViewState& v) {
+    c.pen = Pen{colors::Black, 3, PenStyle::Solid};
+    drawSquare(c, v.PrintMargin, printed(v, 5000));
+    c.pen.width = 1;
 }

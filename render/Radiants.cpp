@@ -92,6 +92,20 @@ void forEachShownRadiant(const RadiantTable& t, int radiantDate, bool showImo, b
     }
 }
 
+// The label centred on the radiant and the outline around it, once the surface's attributes
+// are set. A position that is not a number (a damaged record) has no place on the chart.
+template <typename ProjectFn>
+void drawSymbol(Canvas& c, ProjectFn project, float ra, float dec, const std::string& code,
+                int diamRA, int diamDec) {
+    int x = 0;
+    int y = 0;
+    if (!std::isfinite(ra) || !std::isfinite(dec) || !project(ra, dec, x, y))
+        return;
+    const std::string measured = trimmedBlanks(code);
+    c.TextOut(x - c.TextWidth(measured) / 2, y - c.TextHeight(measured) / 2, code);
+    traceOutline(c, project, ra, dec, diamRA, diamDec, x, y);
+}
+
 } // namespace
 
 void DrawRadiants(Canvas& c, const ViewState& v, const RadiantTable& t, int radiantDate,
@@ -99,6 +113,14 @@ void DrawRadiants(Canvas& c, const ViewState& v, const RadiantTable& t, int radi
     forEachShownRadiant(t, radiantDate, showImo, showTerentjeva,
                         [&](const Radiant& r, RadiantPosition p) {
                             DrawRadiantSymbol(c, v, p.ra, p.dec, r.Code, r.DiamRA, r.DiamDec);
+                        });
+}
+
+void DrawRadiantsPrint(Canvas& c, const ViewState& v, const RadiantTable& t, int radiantDate,
+                       bool showImo, bool showTerentjeva) {
+    forEachShownRadiant(t, radiantDate, showImo, showTerentjeva,
+                        [&](const Radiant& r, RadiantPosition p) {
+                            DrawRadiantSymbolPrint(c, v, p.ra, p.dec, r.Code, r.DiamRA, r.DiamDec);
                         });
 }
 
@@ -112,15 +134,23 @@ void DrawRadiantSymbol(Canvas& c, const ViewState& v, float ra, float dec, const
     c.font.bold = true;
     c.pen.color = colors::Black;
     c.pen.width = 1;
-    // A position that is not a number (a damaged record) has no place on the chart.
-    int x = 0;
-    int y = 0;
-    if (!std::isfinite(ra) || !std::isfinite(dec) || !Project(v, ra, dec, x, y))
-        return;
-    const std::string measured = trimmedBlanks(code);
-    c.TextOut(x - c.TextWidth(measured) / 2, y - c.TextHeight(measured) / 2, code);
-    traceOutline(
+    drawSymbol(
         c,
         [&v](double pra, double pdec, int& px, int& py) { return Project(v, pra, pdec, px, py); },
-        ra, dec, diamRA, diamDec, x, y);
+        ra, dec, code, diamRA, diamDec);
+}
+
+void DrawRadiantSymbolPrint(Canvas& c, const ViewState& v, float ra, float dec,
+                            const std::string& code, int diamRA, int diamDec) {
+    // The size is the one the layers before left: 8 after the zone numbers, 5 after the stars.
+    c.font.color = colors::Black;
+    c.font.bold = true;
+    c.pen = Pen{colors::Black, 1, PenStyle::Solid};
+    c.brush = colors::White;
+    drawSymbol(
+        c,
+        [&v](double pra, double pdec, int& px, int& py) {
+            return ProjectPrint(v, pra, pdec, px, py);
+        },
+        ra, dec, code, diamRA, diamDec);
 }

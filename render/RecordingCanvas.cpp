@@ -1,5 +1,7 @@
 #include "render/RecordingCanvas.h"
 
+#include "render/Bitmap.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -56,6 +58,17 @@ int RecordingCanvas::TextHeight(const std::string&) {
 
 void RecordingCanvas::FillRect(int left, int top, int right, int bottom) {
     CanvasOp op = make(CanvasOp::Fill);
+    op.x1 = left;
+    op.y1 = top;
+    op.x2 = right;
+    op.y2 = bottom;
+    ops.push_back(op);
+}
+
+void RecordingCanvas::StretchDraw(int left, int top, int right, int bottom, const Bitmap& picture) {
+    if (picture.empty())
+        return;
+    CanvasOp op = make(CanvasOp::Picture);
     op.x1 = left;
     op.y1 = top;
     op.x2 = right;

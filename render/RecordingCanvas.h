@@ -8,7 +8,7 @@
 #include <vector>
 
 struct CanvasOp {
-    enum Kind { Line, Ellipse, Pixel, Text, Fill } kind = Line;
+    enum Kind { Line, Ellipse, Pixel, Text, Fill, Picture } kind = Line;
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0; // line ends, or box left/top/right/bottom, or point
     std::string text;
     Pen pen;
@@ -27,6 +27,7 @@ class RecordingCanvas : public Canvas {
     int TextWidth(const std::string& text) override;
     int TextHeight(const std::string& text) override;
     void FillRect(int left, int top, int right, int bottom) override;
+    void StretchDraw(int left, int top, int right, int bottom, const Bitmap& picture) override;
 
     std::vector<CanvasOp> of(CanvasOp::Kind kind) const;
 

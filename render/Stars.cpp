@@ -31,6 +31,13 @@ std::string magnitudeLabel(float m) {
     return FormatFloat("00", static_cast<double>(Round(static_cast<double>(m) * 10)));
 }
 
+// The magnitude label on its opaque white cell; the discs are drawn with the black brush.
+void writeLabel(Canvas& c, float m, int x, int y) {
+    c.brush = colors::White;
+    c.TextOut(x, y, magnitudeLabel(m));
+    c.brush = colors::Black;
+}
+
 struct SymbolBox {
     int low;  // offset of left and top from the star
     int high; // offset of right and bottom, excluded by the ellipse convention
@@ -70,11 +77,30 @@ void DrawStars(Canvas& c, const ViewState& v, const StarTable& stars, bool showL
             const SymbolBox& box = kScreenBoxes[cls - 1];
             c.Ellipse(x + box.low, y + box.low, x + box.high, y + box.high);
         }
-        if (showLabels && s.LabelMark != 0) {
-            c.brush = colors::White;
-            c.TextOut(x + 3, y, magnitudeLabel(m));
-            c.brush = colors::Black;
-        }
+        if (showLabels && s.LabelMark != 0)
+            writeLabel(c, m, x + 3, y);
     });
     c.brush = colors::White;
+}
+
+int PrintStarStep(float printUnit) {
+    return static_cast<int>(Round(printUnit * 0.16666666666666666));
+}
+
+void DrawStarsPrint(Canvas& c, const ViewState& v, const StarTable& stars, bool showLabels) {
+    const int step = PrintStarStep(v.PrintUnit);
+    c.pen = Pen{colors::Black, 1, PenStyle::Solid};
+    c.brush = colors::Black;
+    c.font.size = 5;
+    c.font.bold = false;
+    const auto project = [&v](double ra, double dec, int& x, int& y) {
+        return ProjectPrint(v, ra, dec, x, y);
+    };
+    forEachShownStar(stars, v.MagLimit, project, [&](const Star& s, float m, int x, int y) {
+        // Even the faintest class is a disc on paper, never a lone device pixel.
+        const int radius = (10 - StarClass(m)) * step;
+        c.Ellipse(x - radius, y - radius, x + radius, y + radius);
+        if (showLabels && s.LabelMark != 0)
+            writeLabel(c, m, x + radius + step, y);
+    });
 }

@@ -55,17 +55,44 @@ auto screenProjection(const ViewState& v) {
     return [&v](double ra, double dec, int& x, int& y) { return Project(v, ra, dec, x, y); };
 }
 
+auto printProjection(const ViewState& v) {
+    return [&v](double ra, double dec, int& x, int& y) { return ProjectPrint(v, ra, dec, x, y); };
+}
+
+// Code 5 continues a figure like code 1.
+auto figureLine(Canvas& c) {
+    return [&c](std::uint8_t op, int x, int y) {
+        if (op == 1 || op == 5) {
+            c.pen.style = PenStyle::Solid;
+            c.LineTo(x, y);
+        }
+    };
+}
+
+// Code 5 continues a figure but draws nothing in a zone outline.
+auto zoneLine(Canvas& c) {
+    return [&c](std::uint8_t op, int x, int y) {
+        if (op == 1)
+            c.LineTo(x, y);
+    };
+}
+
+// Far edge of the printed chart square: 190 units from its near edge at the margin.
+double squareEnd(const ViewState& v) {
+    return v.PrintMargin + 190.0 * v.PrintUnit;
+}
+
 } // namespace
 
 void DrawFigures(Canvas& c, const ViewState& v, const StarTable& stars, const FigureTable& t) {
     c.pen.color = colors::Blue;
     c.pen.style = PenStyle::Solid;
-    walkStrokes(c, stars, t, screenProjection(v), [&c](std::uint8_t op, int x, int y) {
-        if (op == 1 || op == 5) {
-            c.pen.style = PenStyle::Solid;
-            c.LineTo(x, y);
-        }
-    });
+    walkStrokes(c, stars, t, screenProjection(v), figureLine(c));
+}
+
+void DrawFiguresPrint(Canvas& c, const ViewState& v, const StarTable& stars, const FigureTable& t) {
+    c.pen = Pen{colors::Black, 1, PenStyle::Solid};
+    walkStrokes(c, stars, t, printProjection(v), figureLine(c));
 }
 
 void DrawNames(Canvas& c, const ViewState& v, const NameTable& t) {
@@ -78,14 +105,27 @@ void DrawNames(Canvas& c, const ViewState& v, const NameTable& t) {
     });
 }
 
+void DrawNamesPrint(Canvas& c, const ViewState& v, const NameTable& t) {
+    c.brush = colors::White;
+    // A name is kept by its anchor: inside the square inset by 5 units on every side.
+    const double low = v.PrintMargin + 5.0 * v.PrintUnit;
+    const double high = squareEnd(v) - 5.0 * v.PrintUnit;
+    forEachVisibleLabel(t, printProjection(v), [&](const std::string& text, int x, int y) {
+        if (low < x && x < high && low < y && y < high)
+            writeCentred(c, text, x, y);
+    });
+}
+
 void DrawTriangles(Canvas& c, const ViewState& v, const StarTable& stars, const TriangleTable& t) {
     c.pen.color = colors::Black;
     c.pen.style = PenStyle::Dot;
-    // Code 5 continues a figure but draws nothing in a zone outline.
-    walkStrokes(c, stars, t, screenProjection(v), [&c](std::uint8_t op, int x, int y) {
-        if (op == 1)
-            c.LineTo(x, y);
-    });
+    walkStrokes(c, stars, t, screenProjection(v), zoneLine(c));
+}
+
+void DrawTrianglesPrint(Canvas& c, const ViewState& v, const StarTable& stars,
+                        const TriangleTable& t) {
+    c.pen = Pen{colors::Black, 1, PenStyle::Dash};
+    walkStrokes(c, stars, t, printProjection(v), zoneLine(c));
 }
 
 void DrawZoneNumbers(Canvas& c, const ViewState& v, const NumberTable& t) {
@@ -95,5 +135,20 @@ void DrawZoneNumbers(Canvas& c, const ViewState& v, const NumberTable& t) {
     c.font.bold = true;
     forEachVisibleLabel(t, screenProjection(v), [&c](const std::string& text, int x, int y) {
         writeCentred(c, text, x, y);
+    });
+}
+
+void DrawZoneNumbersPrint(Canvas& c, const ViewState& v, const NumberTable& t) {
+    c.font.bold = true;
+    c.font.size = 8;
+    c.brush = colors::White;
+    // A number is kept only when its whole box lies inside the printed square.
+    const int m = v.PrintMargin;
+    const double end = squareEnd(v);
+    forEachVisibleLabel(t, printProjection(v), [&](const std::string& text, int x, int y) {
+        const int halfW = c.TextWidth(text) / 2;
+        const int halfH = c.TextHeight(text) / 2;
+        if (m + halfW < x && x < end - halfW && m + halfH < y && y < end - halfH)
+            writeCentred(c, text, x, y);
     });
 }

@@ -78,6 +78,8 @@ char layerOf(const CanvasOp& op) {
         if (op.font.face == "Arial" && op.font.bold)
             return 'R';
         return op.pen.style == PenStyle::Dot ? 'T' : '?';
+    case CanvasOp::Picture:
+        break;
     }
     return '?';
 }

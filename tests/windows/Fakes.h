@@ -1,37 +1,47 @@
 #pragma once
 // Stand-ins for the modal dialogs and the printer, so handlers run without a user or a device.
 #include "platform/Dialogs.h"
-#include "platform/Printer.h"
-#include "render/RecordingCanvas.h"
+#include "tests/support/RecordingPrinter.h"
 
 #include <QStringList>
+
+#include <functional>
+#include <string>
+#include <vector>
 
 class FakeDialogs : public Dialogs {
   public:
     QStringList errors;
     QStringList infos;
     int execs = 0;
+    // What exec answers for the program's own modal windows (0: cancelled).
+    int execResult = 0;
     bool answer = true;
     void error(const QString& text) override { errors << text; }
     void information(const QString& text) override { infos << text; }
     bool question(const QString&) override { return answer; }
-    int exec(QDialog&) override { return ++execs, 0; }
+    int exec(QDialog&) override { return ++execs, execResult; }
+
+    // The print dialog: confirmed with `copies` (0 cancels); `onPrintDialog` may choose
+    // another paper on the printer, as a user can.
+    int copies = 1;
+    int printDialogs = 0;
+    std::function<void(Printer&)> onPrintDialog;
+    int printDialog(Printer& printer) override {
+        ++printDialogs;
+        if (onPrintDialog)
+            onPrintDialog(printer);
+        return copies;
+    }
+    // Names the save-picture dialog returns, one per showing; empty (cancelled) when none left.
+    std::vector<std::string> pictureNames;
+    std::string savePictureDialog() override {
+        if (pictureNames.empty())
+            return {};
+        std::string name = pictureNames.front();
+        pictureNames.erase(pictureNames.begin());
+        return name;
+    }
 };
 
-class FakePrinter : public Printer {
-  public:
-    int width = 4801;
-    int height = 6000;
-    Orientation orientation = Orientation::Landscape;
-    void setOrientation(Orientation o) override { orientation = o; }
-    int pageWidth() override { return orientation == Orientation::Portrait ? width : height; }
-    int pageHeight() override { return orientation == Orientation::Portrait ? height : width; }
-    void setTitle(const std::string&) override {}
-    void beginDoc() override {}
-    void newPage() override {}
-    void endDoc() override {}
-    Canvas& canvas() override { return canvas_; }
-
-  private:
-    RecordingCanvas canvas_;
-};
+using FakePrinter = RecordingPrinter;

@@ -1,0 +1,18 @@
+#pragma once
+// The dialogs of printing and saving pictures, free of Qt types so that the output code can ask
+// them without knowing the toolkit.
+#include <string>
+
+class Printer;
+
+class OutputDialogs {
+  public:
+    virtual ~OutputDialogs() = default;
+    // The print dialog on this printer, which it may switch to another queue or paper. Returns
+    // the copy count when confirmed, 0 when cancelled. The printer is left asking for one copy
+    // per job: the program repeats its pages itself.
+    virtual int printDialog(Printer& printer) = 0;
+    // The save-picture dialog: the chosen file name, with ".bmp" added to a name without
+    // extension; empty when cancelled. It has asked before replacing an existing file.
+    virtual std::string savePictureDialog() = 0;
+};
