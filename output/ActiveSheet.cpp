@@ -1,5 +1,6 @@
 #include "output/ActiveSheet.h"
 
+#include "geometry/Calendar.h"
 #include "geometry/Projection.h"
 #include "output/SheetLines.h"
 #include "output/TextPages.h"
@@ -22,14 +23,21 @@ void PrintSheetLine(TextPages& pages, const ViewState& screen, const Radiant& r,
 
 } // namespace
 
-SheetSelection SelectSheetRadiants(const RadiantTable& table, int radiantDate, bool imoShown,
-                                   bool terentjevaShown) {
-    SheetSelection s;
-    if (imoShown)
-        s.imo = activeOfKind(table, radiantDate, RadiantKind::Imo);
-    if (terentjevaShown)
-        s.terentjeva = activeOfKind(table, radiantDate, RadiantKind::Terentjeva);
-    return s;
+SheetSelection SelectSheetRadiants(const PrintSources& s) {
+    SheetSelection selection;
+    const int date = s.options.radiantDate;
+    if (s.options.imoRadiants)
+        selection.imo = activeOfKind(s.sky.radiants, date, RadiantKind::Imo);
+    if (s.options.terRadiants)
+        selection.terentjeva = activeOfKind(s.sky.radiants, date, RadiantKind::Terentjeva);
+    return selection;
+}
+
+std::string NothingOnSheetMessage(const PrintSources& s) {
+    return "Ningún radiante de las listas mostradas está activo el " + std::to_string(s.dateDay) +
+           " de " + MonthName(s.dateMonth) +
+           ": no hay datos que imprimir. Muestre los radiantes IMO o los de Terentjeva, o elija "
+           "otra fecha.";
 }
 
 bool OnScreenChart(const ViewState& screen, RadiantPosition at) {
@@ -39,15 +47,18 @@ bool OnScreenChart(const ViewState& screen, RadiantPosition at) {
            y < screen.ChartSize;
 }
 
-void PrintActiveSheet(Printer& printer, SheetUnits units, const RadiantTable& table,
-                      const SheetSelection& selection, const ViewState& screen, int day,
-                      int month) {
-    TextPages pages(printer, units, "Datos carta",
-                    {SheetTitle(day, month), kSheetColumns, kSheetUnderline});
+void PrintActiveSheet(Printer& printer, PrintSources& s) {
+    const SheetSelection selection = SelectSheetRadiants(s);
+    if (selection.empty())
+        return;
+    TextPages pages(printer, s.view, "Datos carta",
+                    {SheetTitle(s.dateDay, s.dateMonth), kSheetColumns, kSheetUnderline},
+                    s.logo ? s.logo() : Bitmap{});
+    const RadiantTable& table = s.sky.radiants;
     for (const SheetEntry& e : selection.imo)
-        PrintSheetLine(pages, screen, table.at(e.index), e.activeDay);
+        PrintSheetLine(pages, s.view, table.at(e.index), e.activeDay);
     pages.SkipLine();
     for (const SheetEntry& e : selection.terentjeva)
-        PrintSheetLine(pages, screen, table.at(e.index), e.activeDay);
+        PrintSheetLine(pages, s.view, table.at(e.index), e.activeDay);
     pages.finish();
 }

@@ -1,13 +1,10 @@
 #pragma once
 // The sheet of the radiants active on the radiant date: IMO radiants first, then, after a blank
 // line, the Terentjeva ones, each group in table order; in bold those on the chart on screen.
-#include "geometry/ViewState.h"
-#include "output/SheetHeader.h"
-#include "sky/Radiant.h"
+#include "output/PrintCommand.h"
 
+#include <string>
 #include <vector>
-
-class Printer;
 
 struct SheetEntry {
     int index;     // slot in the radiant table
@@ -21,12 +18,13 @@ struct SheetSelection {
 };
 
 // The radiants of each list shown on the chart that are active on the radiant date.
-SheetSelection SelectSheetRadiants(const RadiantTable& table, int radiantDate, bool imoShown,
-                                   bool terentjevaShown);
+SheetSelection SelectSheetRadiants(const PrintSources& sources);
+
+// What the user is told instead of an empty sheet (UTF-8).
+std::string NothingOnSheetMessage(const PrintSources& sources);
 
 // Whether a position falls inside the chart on screen.
 bool OnScreenChart(const ViewState& screen, RadiantPosition at);
 
-// Prints the sheet as one job titled "Datos carta"; an empty selection begins no job.
-void PrintActiveSheet(Printer& printer, SheetUnits units, const RadiantTable& table,
-                      const SheetSelection& selection, const ViewState& screen, int day, int month);
+// Prints the sheet as one job titled "Datos carta"; with nothing to print no job begins.
+void PrintActiveSheet(Printer& printer, PrintSources& sources);

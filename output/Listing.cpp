@@ -4,11 +4,37 @@
 #include "sky/Errors.h"
 #include "sky/RadiantReader.h"
 
-void PrintListing(Printer& printer, SheetUnits units, const std::string& dataDir,
-                  ListingKind kind) {
+namespace {
+
+// The copy count for the jobs begun while it lives; later printouts repeat jobs themselves.
+class JobCopies {
+  public:
+    JobCopies(Printer& printer, int copies) : printer_(printer) { printer_.setCopies(copies); }
+    ~JobCopies() { printer_.setCopies(1); }
+    JobCopies(const JobCopies&) = delete;
+    JobCopies& operator=(const JobCopies&) = delete;
+
+  private:
+    Printer& printer_;
+};
+
+} // namespace
+
+void PrintListing(ListingKind kind, OutputDialogs& dialogs, Printer& printer, PrintSources& sources,
+                  const std::string& dataDir) {
+    const int copies = dialogs.printDialog(printer);
+    if (copies == 0)
+        return;
+    JobCopies job(printer, copies);
+    PrintListingPages(kind, printer, sources, dataDir);
+}
+
+void PrintListingPages(ListingKind kind, Printer& printer, PrintSources& sources,
+                       const std::string& dataDir) {
     RadiantReader reader(dataDir, ListingFile(kind));
-    TextPages pages(printer, units, "Radiantes",
-                    {ListingTitle(kind), ListingColumns(kind), ListingUnderline(kind)});
+    TextPages pages(printer, sources.view, "Radiantes",
+                    {ListingTitle(kind), ListingColumns(kind), ListingUnderline(kind)},
+                    sources.logo ? sources.logo() : Bitmap{});
     Radiant r;
     int printed = 0;
     while (reader.next(r)) {

@@ -2,10 +2,6 @@
 
 #include "output/TextColumns.h"
 
-ListingKind ListingKindOf(char letter) {
-    return letter == 'R' ? ListingKind::Imo : ListingKind::Terentjeva;
-}
-
 const char* ListingFile(ListingKind kind) {
     return kind == ListingKind::Imo ? "fradiante" : "fradter";
 }

@@ -8,9 +8,6 @@
 
 enum class ListingKind { Imo, Terentjeva };
 
-// Listing kind of the menu's letter: R is the IMO listing, anything else the Terentjeva one.
-ListingKind ListingKindOf(char letter);
-
 // The radiant file the listing prints.
 const char* ListingFile(ListingKind kind);
 std::string ListingTitle(ListingKind kind);

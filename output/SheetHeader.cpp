@@ -3,14 +3,16 @@
 #include "geometry/Numbers.h"
 #include "render/Canvas.h"
 
-void PrintSheetHeader(Canvas& canvas, SheetUnits units) {
-    const int logoSide = static_cast<int>(Round(20 * units.printUnit));
-    const int textX = units.printMargin + static_cast<int>(Round(25 * units.printUnit));
+void PrintSheetHeader(Canvas& canvas, const ViewState& v, const Bitmap& logo) {
+    const int m = v.PrintMargin;
+    const int logoSide = static_cast<int>(Round(20.0 * v.PrintUnit));
+    const int textX = m + static_cast<int>(Round(25.0 * v.PrintUnit));
     canvas.brush = colors::White;
     canvas.font.face = "Arial";
     canvas.font.bold = true;
+    canvas.StretchDraw(m, m, m + logoSide, m + logoSide, logo);
     canvas.font.size = 30;
-    canvas.TextOut(textX, units.printMargin + logoSide - canvas.TextHeight("S"), "TALVIK");
+    canvas.TextOut(textX, m + logoSide - canvas.TextHeight("S"), "TALVIK");
     canvas.font.size = 8;
-    canvas.TextOut(textX, units.printMargin, "KELVARO  -  SECCION DE METEOROS");
+    canvas.TextOut(textX, m, "KELVARO  -  SECCION DE METEOROS");
 }

@@ -1,6 +1,8 @@
 #include "output/TextPages.h"
 
 #include "geometry/Numbers.h"
+#include "output/PrintUnits.h"
+#include "output/SheetHeader.h"
 #include "platform/Printer.h"
 #include "render/Canvas.h"
 
@@ -17,20 +19,21 @@ constexpr int kUnderlineRow = 35;
 constexpr int kNoPageYet = 300;
 } // namespace
 
-TextPages::TextPages(Printer& printer, SheetUnits units, const std::string& jobTitle,
-                     PageHeading heading)
-    : printer_(printer), units_(units), heading_(std::move(heading)), row_(kNoPageYet) {
+TextPages::TextPages(Printer& printer, ViewState& view, const std::string& jobTitle,
+                     PageHeading heading, Bitmap logo)
+    : printer_(printer), view_(view), heading_(std::move(heading)), logo_(std::move(logo)),
+      row_(kNoPageYet) {
+    TakePrintUnits(printer_, view);
     printer_.setTitle(jobTitle);
-    printer_.setOrientation(Printer::Orientation::Portrait);
 }
 
 TextPages::~TextPages() {
     if (open_)
-        printer_.endDoc();
+        printer_.abortDoc();
 }
 
 int TextPages::rowY(int row) const {
-    return units_.printMargin + static_cast<int>(Round(row * units_.printUnit));
+    return view_.PrintMargin + static_cast<int>(Round(row * view_.PrintUnit));
 }
 
 bool TextPages::fitsOnPage(int row, const std::string& text) {
@@ -45,27 +48,28 @@ void TextPages::StartPage() {
         begun_ = open_ = true;
     }
     Canvas& canvas = printer_.canvas();
-    PrintSheetHeader(canvas, units_);
+    PrintSheetHeader(canvas, view_, logo_);
     canvas.font.face = "Arial";
     canvas.font.size = 10;
-    canvas.TextOut(units_.printMargin, rowY(kTitleRow), heading_.title);
+    const int x = view_.PrintMargin;
+    canvas.TextOut(x, rowY(kTitleRow), heading_.title);
     canvas.font.face = "Courier New";
     canvas.font.bold = false;
     canvas.font.size = 8;
-    canvas.TextOut(units_.printMargin, rowY(kColumnsRow), heading_.columns);
-    canvas.TextOut(units_.printMargin, rowY(kUnderlineRow), heading_.underline);
+    canvas.TextOut(x, rowY(kColumnsRow), heading_.columns);
+    canvas.TextOut(x, rowY(kUnderlineRow), heading_.underline);
     row_ = kUnderlineRow;
 }
 
 void TextPages::PrintLine(const std::string& text, bool bold) {
-    // Also a page shorter than the rows allow (Letter) breaks before its foot; the first line of
+    // Paper shorter than the rows allow (Letter) breaks before its foot too; the first line of
     // a page is written whatever the paper, so a tiny page cannot loop.
     if (row_ > kLastRowBeforeBreak || (row_ > kUnderlineRow && !fitsOnPage(row_ + kLineStep, text)))
         StartPage();
     row_ += kLineStep;
     Canvas& canvas = printer_.canvas();
     canvas.font.bold = bold;
-    canvas.TextOut(units_.printMargin, rowY(row_), text);
+    canvas.TextOut(view_.PrintMargin, rowY(row_), text);
 }
 
 void TextPages::SkipLine() {

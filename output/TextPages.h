@@ -2,7 +2,8 @@
 // Portrait text sheets measured in rows of PrintUnit: on every page the sheet header, a title at
 // row 25, the column header at row 32 and its underline at 35, then one line every three rows
 // from row 38. The active-radiant sheet and the radiant listings both print through it.
-#include "output/SheetHeader.h"
+#include "geometry/ViewState.h"
+#include "render/Bitmap.h"
 
 #include <string>
 
@@ -16,9 +17,12 @@ struct PageHeading {
 
 class TextPages {
   public:
-    // Sets the job title and portrait orientation; the job itself begins with the first line.
-    TextPages(Printer& printer, SheetUnits units, const std::string& jobTitle, PageHeading heading);
-    // A job still open, because printing stopped with an error, is ended: never a half-open job.
+    // Measures PrintUnit and PrintMargin on the printer's paper, in portrait, into the view and
+    // sets the job title; the job itself begins with the first line. The logo is read before,
+    // so that no file is opened while the job is.
+    TextPages(Printer& printer, ViewState& view, const std::string& jobTitle, PageHeading heading,
+              Bitmap logo);
+    // A job still open because printing stopped with an error is dropped, never left open.
     ~TextPages();
     TextPages(const TextPages&) = delete;
     TextPages& operator=(const TextPages&) = delete;
@@ -29,7 +33,6 @@ class TextPages {
     void SkipLine();
     // Ends the job if one was begun.
     void finish();
-    bool begun() const { return begun_; }
 
   private:
     void StartPage();
@@ -37,8 +40,9 @@ class TextPages {
     int rowY(int row) const;
 
     Printer& printer_;
-    SheetUnits units_;
+    const ViewState& view_;
     PageHeading heading_;
+    Bitmap logo_;
     int row_;
     bool begun_ = false;
     bool open_ = false;

@@ -2,43 +2,21 @@
 #include "geometry/Projection.h"
 #include "output/SheetLines.h"
 #include "tests/output/LineFixtures.h"
-#include "tests/output/RecordingPrinter.h"
-#include "tests/support/SkyFixtures.h"
-
-#include <gtest/gtest.h>
+#include "tests/output/SheetFixtures.h"
 
 #include <string>
-#include <vector>
 
 namespace {
 
-constexpr SheetUnits kUnits{24.0f, 120};
-constexpr int kPerseidMax = 224;
-
-class ActiveSheet : public ::testing::Test {
+class ActiveSheet : public SheetPrinting {
   protected:
-    RadiantTable table;
-    RecordingPrinter printer;
-    ViewState screen = ViewAt(30, 56);
-
-    void add(int count, const Radiant& r) {
-        for (int i = 0; i < count; ++i)
-            table.append(r, "fradiante");
-    }
-    void print(bool imo, bool terentjeva, int day = 12, int month = 8) {
-        const SheetSelection s = SelectSheetRadiants(table, kPerseidMax, imo, terentjeva);
-        PrintActiveSheet(printer, kUnits, table, s, screen, day, month);
-    }
-    // The radiant lines of a page: the texts below the underline.
-    std::vector<CanvasOp> lines(std::size_t page) const {
-        std::vector<CanvasOp> out;
-        for (const CanvasOp& op : printer.texts(page))
-            if (op.y1 > 960)
-                out.push_back(op);
-        return out;
+    void print(bool imo, bool terentjeva) {
+        sources.options.imoRadiants = imo;
+        sources.options.terRadiants = terentjeva;
+        PrintActiveSheet(printer, sources);
     }
     int yOf(std::size_t page, const std::string& text) const {
-        for (const CanvasOp& op : printer.texts(page))
+        for (const CanvasOp& op : texts(page))
             if (op.text == text)
                 return op.y1;
         return -1;
@@ -49,19 +27,26 @@ class ActiveSheet : public ::testing::Test {
 
 TEST_F(ActiveSheet, PageLayoutInPrintUnitsFromTheMargin) {
     add(1, Perseids());
-    print(true, true, 5, 8);
+    sources.dateDay = 5;
+    print(true, true);
     ASSERT_EQ(printer.jobs.size(), 1u);
-    const PrintedJob& job = printer.jobs[0];
-    EXPECT_EQ(job.title, "Datos carta");
-    EXPECT_EQ(job.orientation, Printer::Orientation::Portrait);
-    EXPECT_TRUE(job.ended);
-    ASSERT_EQ(job.pages.size(), 1u);
+    EXPECT_EQ(job().title, "Datos carta");
+    EXPECT_EQ(job().orientation, Printer::Orientation::Portrait);
+    EXPECT_TRUE(job().ended);
+    ASSERT_EQ(job().pages.size(), 1u);
+    EXPECT_FLOAT_EQ(view.PrintUnit, 24.0f);
 
+    const auto& items = job().pages[0].items;
+    ASSERT_EQ(items.front().kind, CanvasOp::Picture);
+    EXPECT_EQ(items.front().x1, 120);
+    EXPECT_EQ(items.front().y1, 120);
+    EXPECT_EQ(items.front().x2, 600);
+    EXPECT_EQ(items.front().y2, 600);
     EXPECT_EQ(yOf(0, "KELVARO  -  SECCION DE METEOROS"), 120);
     EXPECT_EQ(yOf(0, "RADIANTES ACTIVOS, FECHA: 05 DE AGOSTO"), 720);
     EXPECT_EQ(yOf(0, kSheetColumns), 888);
     EXPECT_EQ(yOf(0, kSheetUnderline), 960);
-    for (const CanvasOp& op : printer.texts(0)) {
+    for (const CanvasOp& op : texts(0)) {
         const bool society = op.text == "TALVIK" || op.text.rfind("KELVARO", 0) == 0;
         EXPECT_EQ(op.x1, society ? 720 : 120) << op.text;
     }
@@ -75,16 +60,14 @@ TEST_F(ActiveSheet, PageLayoutInPrintUnitsFromTheMargin) {
 TEST_F(ActiveSheet, SeventySixLinesAPageAndTheNextUnderItsOwnHeader) {
     add(77, Perseids());
     print(true, false);
-    const PrintedJob& job = printer.jobs.at(0);
-    ASSERT_EQ(job.pages.size(), 2u);
+    ASSERT_EQ(job().pages.size(), 2u);
     const auto first = lines(0);
     ASSERT_EQ(first.size(), 76u);
     for (std::size_t i = 0; i < first.size(); ++i)
         EXPECT_EQ(first[i].y1, 1032 + 72 * static_cast<int>(i));
     EXPECT_EQ(first.back().y1, 6432);
     EXPECT_GT(yOf(1, "TALVIK"), 0);
-    EXPECT_EQ(yOf(1, "RADIANTES ACTIVOS, FECHA: 12 DE AGOSTO"), 720);
-    EXPECT_EQ(yOf(1, kSheetColumns), 888);
+    EXPECT_EQ(heading(1), heading(0));
     ASSERT_EQ(lines(1).size(), 1u);
     EXPECT_EQ(lines(1)[0].y1, 1032);
 }
@@ -94,7 +77,7 @@ TEST_F(ActiveSheet, OnlyTerentjevaShownStartsAtTheFirstRow) {
     add(2, TerentjevaStream());
     print(false, true);
     ASSERT_EQ(printer.jobs.size(), 1u);
-    ASSERT_EQ(printer.jobs[0].pages.size(), 1u);
+    ASSERT_EQ(job().pages.size(), 1u);
     const auto page = lines(0);
     ASSERT_EQ(page.size(), 2u);
     EXPECT_EQ(page[0].y1, 1032);
@@ -106,15 +89,15 @@ TEST_F(ActiveSheet, BlankLineBetweenGroupsUnlessAPageBreakTakesItsPlace) {
     add(74, Perseids());
     add(1, TerentjevaStream());
     print(true, true);
-    ASSERT_EQ(printer.jobs.back().pages.size(), 1u);
+    ASSERT_EQ(job().pages.size(), 1u);
     EXPECT_EQ(lines(0).back().y1, 120 + 263 * 24);
 
     // 75 end at row 260: the Terentjeva group opens the next page at row 38.
-    table.clear();
+    sky->radiants.clear();
     add(75, Perseids());
     add(1, TerentjevaStream());
     print(true, true);
-    ASSERT_EQ(printer.jobs.back().pages.size(), 2u);
+    ASSERT_EQ(job().pages.size(), 2u);
     EXPECT_EQ(lines(0).back().y1, 120 + 260 * 24);
     ASSERT_EQ(lines(1).size(), 1u);
     EXPECT_EQ(lines(1)[0].y1, 1032);
@@ -133,8 +116,8 @@ TEST_F(ActiveSheet, BoldExactlyForRadiantsInsideTheScreenChart) {
     Radiant offChart = centre;
     offChart.Dec = 0;
     int x = 0, y = 0;
-    ASSERT_TRUE(Project(screen, offChart.RA, offChart.Dec, x, y));
-    ASSERT_GE(y, screen.ChartSize);
+    ASSERT_TRUE(Project(view, offChart.RA, offChart.Dec, x, y));
+    ASSERT_GE(y, view.ChartSize);
     add(1, centre);
     add(1, opposite);
     add(1, offChart);
@@ -146,14 +129,15 @@ TEST_F(ActiveSheet, BoldExactlyForRadiantsInsideTheScreenChart) {
     EXPECT_FALSE(page[2].font.bold);
 }
 
-TEST_F(ActiveSheet, NoJobWhenNothingQualifies) {
+TEST_F(ActiveSheet, NothingQualifyingBeginsNoJobAndSaysWhy) {
     add(2, Perseids());
     print(false, false);
     EXPECT_TRUE(printer.jobs.empty());
-    const SheetSelection none = SelectSheetRadiants(table, 100, true, true);
-    EXPECT_TRUE(none.empty());
-    PrintActiveSheet(printer, kUnits, table, none, screen, 10, 4);
+    sources.options.radiantDate = 100;
+    print(true, true);
     EXPECT_TRUE(printer.jobs.empty());
+    EXPECT_TRUE(SelectSheetRadiants(sources).empty());
+    EXPECT_NE(NothingOnSheetMessage(sources).find("activo el 12 de Agosto"), std::string::npos);
 }
 
 TEST_F(ActiveSheet, ShowerOverTheNewYearOnBothSidesOfIt) {
@@ -163,23 +147,49 @@ TEST_F(ActiveSheet, ShowerOverTheNewYearOnBothSidesOfIt) {
     r.MaxDay = 362;
     add(1, r);
     for (int date : {5, 354}) {
-        const SheetSelection s = SelectSheetRadiants(table, date, true, true);
+        sources.options.radiantDate = date;
+        const SheetSelection s = SelectSheetRadiants(sources);
         ASSERT_EQ(s.imo.size(), 1u) << date;
         EXPECT_EQ(s.imo[0].activeDay, date == 5 ? 370 : 354);
     }
-    EXPECT_TRUE(SelectSheetRadiants(table, 15, true, true).empty());
+    sources.options.radiantDate = 15;
+    EXPECT_TRUE(SelectSheetRadiants(sources).empty());
 }
 
 TEST_F(ActiveSheet, ShortPaperBreaksBeforeALineWouldFallOffIt) {
     printer.height = 6213; // Letter, 8.5 x 11 inches, at the same width
     add(150, Perseids());
     print(true, false);
-    const PrintedJob& job = printer.jobs.at(0);
-    ASSERT_EQ(job.pages.size(), 3u);
+    ASSERT_EQ(job().pages.size(), 3u);
     EXPECT_EQ(lines(0).size(), 72u);
     EXPECT_EQ(lines(1).size(), 72u);
     EXPECT_EQ(lines(2).size(), 6u);
-    for (const auto& page : job.pages)
-        for (const CanvasOp& op : page)
+    for (const auto& page : job().pages)
+        for (const CanvasOp& op : page.items)
             EXPECT_LE(op.y1 + 12, printer.height) << op.text;
+}
+
+TEST_F(ActiveSheet, MissingLogoPrintsTheSheetWithoutIt) {
+    logo = Bitmap{};
+    add(2, Perseids());
+    print(true, false);
+    ASSERT_EQ(printer.jobs.size(), 1u);
+    EXPECT_TRUE(job().ended);
+    for (const auto& op : job().pages[0].items)
+        EXPECT_NE(op.kind, CanvasOp::Picture);
+    EXPECT_EQ(lines(0).size(), 2u);
+}
+
+TEST_F(ActiveSheet, EachCopyItsOwnJobOfOneCopy) {
+    add(2, Perseids());
+    AnsweringDialogs three(3);
+    PrintCommand(PrintChoice::ActiveRadiants, three, printer, sources);
+    ASSERT_EQ(printer.jobs.size(), 3u);
+    for (const auto& j : printer.jobs) {
+        EXPECT_EQ(j.copies, 1);
+        EXPECT_EQ(j.pages.size(), 1u);
+    }
+    AnsweringDialogs cancel(0);
+    PrintCommand(PrintChoice::ActiveRadiants, cancel, printer, sources);
+    EXPECT_EQ(printer.jobs.size(), 3u);
 }
