@@ -31,18 +31,6 @@ QColor toQ(Color c) {
     return QColor(c.r, c.g, c.b);
 }
 
-Qt::PenStyle toQ(PenStyle s) {
-    switch (s) {
-    case PenStyle::Dash:
-        return Qt::DashLine;
-    case PenStyle::Dot:
-        return Qt::DotLine;
-    case PenStyle::Solid:
-        break;
-    }
-    return Qt::SolidLine;
-}
-
 bool samePen(const Pen& a, const Pen& b) {
     return a.color == b.color && a.width == b.width && a.style == b.style;
 }
@@ -82,10 +70,23 @@ void QtCanvas::applyPen() {
     if (penApplied_ && samePen(appliedPen_, pen))
         return;
     QPen p(toQ(pen.color));
-    p.setWidth(pen.width <= 1 ? 0 : pen.width);
-    p.setStyle(toQ(pen.style));
+    // Only the screen raster keeps hair lines; on paper a width is device pixels, so a
+    // 1200 dpi page gets the thin line a printer driver draws, not a viewer's hairline.
+    const int width = raster_.attached() && pen.width <= 1 ? 0 : std::max(1, pen.width);
+    p.setWidth(width);
     p.setCapStyle(Qt::FlatCap);
     p.setJoinStyle(Qt::MiterJoin);
+    if (pen.style == PenStyle::Solid) {
+        p.setStyle(Qt::SolidLine);
+    } else {
+        // The screen's dots (3 on, 3 off) and dashes (18 on, 6 off) at 96 dpi, kept the same
+        // length on any device. Qt counts a pattern in pen widths and its own patterns are a
+        // few widths long, which at 1200 dpi print as a solid line.
+        const qreal scale = dpi_ / 96.0 / std::max(1, width);
+        const qreal on = (pen.style == PenStyle::Dot ? 3 : 18) * scale;
+        const qreal off = (pen.style == PenStyle::Dot ? 3 : 6) * scale;
+        p.setDashPattern({on, off});
+    }
     painter_->setPen(p);
     appliedPen_ = pen;
     penApplied_ = true;
