@@ -32,8 +32,7 @@ void PrintListing(ListingKind kind, OutputDialogs& dialogs, Printer& printer, Pr
 void PrintListingPages(ListingKind kind, Printer& printer, PrintSources& sources,
                        const std::string& dataDir) {
     RadiantReader reader(dataDir, ListingFile(kind));
-    TextPages pages(printer, sources.view, "Radiantes",
-                    {ListingTitle(kind), ListingColumns(kind), ListingUnderline(kind)},
+    TextPages pages(printer, sources.view, "Radiantes", ListingHeading(kind),
                     sources.logo ? sources.logo() : Bitmap{});
     Radiant r;
     int printed = 0;

@@ -6,24 +6,18 @@ const char* ListingFile(ListingKind kind) {
     return kind == ListingKind::Imo ? "fradiante" : "fradter";
 }
 
-std::string ListingTitle(ListingKind kind) {
-    return kind == ListingKind::Imo ? "LISTADO DE RADIANTES" : "LISTADO DE RADIANTES DE TERENTJEVA";
-}
-
-std::string ListingColumns(ListingKind kind) {
-    return kind == ListingKind::Imo
-               ? "COD NOMBRE                     INI.   FIN    MAX.   AR     DEC    D.AR   "
-                 "D.DEC  TAM.R  R     V     THZ    D"
-               : "COD  NOMBRE                     INI.   FIN    AR     DEC    D.AR   D.DEC  "
-                 "TAM.R  V     D";
-}
-
-std::string ListingUnderline(ListingKind kind) {
-    return kind == ListingKind::Imo
-               ? "--- -------------------------  -----  -----  -----  -----  -----  -----  "
-                 "-----  -----  ----  ----  -----  -"
-               : "---- -------------------------  -----  -----  -----  -----  -----  -----  "
-                 "-----  ----  -";
+PageHeading ListingHeading(ListingKind kind) {
+    if (kind == ListingKind::Imo)
+        return {"LISTADO DE RADIANTES",
+                "COD NOMBRE                     INI.   FIN    MAX.   AR     DEC    D.AR   "
+                "D.DEC  TAM.R  R     V     THZ    D",
+                "--- -------------------------  -----  -----  -----  -----  -----  -----  "
+                "-----  -----  ----  ----  -----  -"};
+    return {"LISTADO DE RADIANTES DE TERENTJEVA",
+            "COD  NOMBRE                     INI.   FIN    AR     DEC    D.AR   D.DEC  "
+            "TAM.R  V     D",
+            "---- -------------------------  -----  -----  -----  -----  -----  -----  "
+            "-----  ----  -"};
 }
 
 std::string ListingLine(ListingKind kind, const Radiant& r) {

@@ -6,16 +6,13 @@
 
 #include <cctype>
 
-const char* const kSheetColumns =
-    "COD  NOMBRE                     AR     DEC    TAM.R  R     V     THZ  ";
-const char* const kSheetUnderline =
-    "---- -------------------------  -----  -----  -----  ----  ----  -----";
-
-std::string SheetTitle(int day, int month) {
+PageHeading SheetHeading(int day, int month) {
     std::string name = MonthName(month);
     for (char& c : name)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return "RADIANTES ACTIVOS, FECHA: " + FormatFloat("00", day) + " DE " + name;
+    return {"RADIANTES ACTIVOS, FECHA: " + FormatFloat("00", day) + " DE " + name,
+            "COD  NOMBRE                     AR     DEC    TAM.R  R     V     THZ  ",
+            "---- -------------------------  -----  -----  -----  ----  ----  -----"};
 }
 
 std::string SheetLine(const Radiant& r, int activeDay) {

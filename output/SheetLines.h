@@ -1,15 +1,14 @@
 #pragma once
 // The lines of the active-radiant sheet: a radiant's data for the radiant date in fixed columns
 // under "COD  NOMBRE  AR  DEC  TAM.R  R  V  THZ".
+#include "output/TextPages.h"
 #include "sky/Radiant.h"
 
 #include <string>
 
-extern const char* const kSheetColumns;
-extern const char* const kSheetUnderline;
-
-// The sheet title for the radiant date, e.g. "RADIANTES ACTIVOS, FECHA: 05 DE AGOSTO".
-std::string SheetTitle(int day, int month);
+// The heading of the sheet's pages for the radiant date, titled e.g.
+// "RADIANTES ACTIVOS, FECHA: 05 DE AGOSTO".
+PageHeading SheetHeading(int day, int month);
 
 // The line of a radiant on activeDay, its position drifted to that day. A Terentjeva radiant
 // leaves the R and THZ columns blank.

@@ -3,16 +3,13 @@
 # both radiant lists shown and both radiant listings, each to a PDF through the print dialog;
 # renders every page with pdftoppm and checks from the PDF text that every field starts in the
 # column of its heading. PDFs and page images stay in the artefact folder.
+# usage: xvfb-run -a -s "-screen 0 1024x768x24" sheet_pdf_test.sh PROGRAM DATA ARTEFACTS
 set -euo pipefail
-program="$1"
+program="$(realpath "$1")"
 data="$2"
-artifacts="${3:-$(pwd)/sheet-pdf-artifacts}"
+artifacts="$3"
 here="$(cd "$(dirname "$0")" && pwd)"
 mkdir -p "$artifacts"
-if [ -z "${INSIDE_XVFB:-}" ]; then
-    export INSIDE_XVFB=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$program" "$data" "$artifacts"
-fi
 unset QT_QPA_PLATFORM
 
 work=$(mktemp -d)
@@ -23,7 +20,6 @@ cp "$data"/festrella "$data"/ffigura "$data"/fnombre "$data"/ftriangulo "$data"/
 export HOME="$work/home" CUPS_SERVER="$work/no-cups"
 mkdir -p "$HOME/Documents"
 pdf="$HOME/Documents/Velumbra.pdf"
-program="$(realpath "$program")"
 cd "$work"
 "$program" >"$artifacts/sheet-program.log" 2>&1 &
 pid=$!

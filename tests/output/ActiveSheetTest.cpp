@@ -44,8 +44,8 @@ TEST_F(ActiveSheet, PageLayoutInPrintUnitsFromTheMargin) {
     EXPECT_EQ(items.front().y2, 600);
     EXPECT_EQ(yOf(0, "KELVARO  -  SECCION DE METEOROS"), 120);
     EXPECT_EQ(yOf(0, "RADIANTES ACTIVOS, FECHA: 05 DE AGOSTO"), 720);
-    EXPECT_EQ(yOf(0, kSheetColumns), 888);
-    EXPECT_EQ(yOf(0, kSheetUnderline), 960);
+    EXPECT_EQ(yOf(0, SheetHeading(5, 8).columns), 888);
+    EXPECT_EQ(yOf(0, SheetHeading(5, 8).underline), 960);
     for (const CanvasOp& op : texts(0)) {
         const bool society = op.text == "TALVIK" || op.text.rfind("KELVARO", 0) == 0;
         EXPECT_EQ(op.x1, society ? 720 : 120) << op.text;

@@ -2,7 +2,11 @@
 // Radiant records and column access shared by the tests of the printed sheets.
 #include "sky/Radiant.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
+#include <utility>
+#include <vector>
 
 // The Perseids as the IMO list has them.
 inline Radiant Perseids() {
@@ -44,4 +48,12 @@ inline bool HeadingAt(const std::string& columns, const std::string& heading, st
 // The characters of a line from a column on, `width` of them.
 inline std::string Column(const std::string& line, std::size_t column, std::size_t width) {
     return column < line.size() ? line.substr(column, width) : std::string();
+}
+
+// Each text stands at its column of the line.
+inline void ExpectColumns(const std::string& line,
+                          const std::vector<std::pair<std::size_t, std::string>>& fields) {
+    for (const auto& [column, text] : fields)
+        EXPECT_EQ(Column(line, column, text.size()), text) << "column " << column << " of\n"
+                                                           << line;
 }

@@ -10,63 +10,82 @@
 
 namespace {
 
-using Fields = std::vector<std::pair<std::string, std::size_t>>;
+using Headings = std::vector<std::pair<std::string, std::size_t>>;
 
-// Heading and column of every field of a layout.
-const Fields kImoFields{{"COD", 0}, {"NOMBRE", 4}, {"INI.", 31}, {"FIN", 38},   {"MAX.", 45},
-                        {"AR", 52}, {"DEC", 59},   {"D.AR", 66}, {"D.DEC", 73}, {"TAM.R", 80},
-                        {"R", 87},  {"V", 93},     {"THZ", 99},  {"D", 106}};
-const Fields kTerentjevaFields{{"COD", 0},    {"NOMBRE", 5}, {"INI.", 32}, {"FIN", 39},
-                               {"AR", 46},    {"DEC", 53},   {"D.AR", 60}, {"D.DEC", 67},
-                               {"TAM.R", 74}, {"V", 81},     {"D", 87}};
-
-void expectHeadings(ListingKind kind, const Fields& fields, std::size_t length) {
-    const std::string columns = ListingColumns(kind);
-    for (const auto& [heading, column] : fields)
-        EXPECT_TRUE(HeadingAt(columns, heading, column)) << heading;
-    EXPECT_EQ(columns.size(), length);
-    EXPECT_EQ(ListingUnderline(kind).size(), length);
+void expectHeadings(ListingKind kind, const Headings& headings, std::size_t length) {
+    const PageHeading heading = ListingHeading(kind);
+    for (const auto& [name, column] : headings)
+        EXPECT_TRUE(HeadingAt(heading.columns, name, column)) << name;
+    EXPECT_EQ(heading.columns.size(), length);
+    EXPECT_EQ(heading.underline.size(), length);
 }
 
 } // namespace
 
 TEST(ListingLine, ImoFieldsStartUnderTheirHeadings) {
-    expectHeadings(ListingKind::Imo, kImoFields, 107);
+    expectHeadings(ListingKind::Imo,
+                   {{"COD", 0},
+                    {"NOMBRE", 4},
+                    {"INI.", 31},
+                    {"FIN", 38},
+                    {"MAX.", 45},
+                    {"AR", 52},
+                    {"DEC", 59},
+                    {"D.AR", 66},
+                    {"D.DEC", 73},
+                    {"TAM.R", 80},
+                    {"R", 87},
+                    {"V", 93},
+                    {"THZ", 99},
+                    {"D", 106}},
+                   107);
     Radiant r = Perseids();
     r.DriftRA = 0.25f;
     r.DriftDec = -0.1f;
     r.Thz = 5;
-    const std::string line = ListingLine(ListingKind::Imo, r);
-    EXPECT_EQ(Column(line, 0, 4), "PER ");
-    EXPECT_EQ(Column(line, 4, 27), "Perseidas                  ");
-    EXPECT_EQ(Column(line, 31, 7), "16/07  ");
-    EXPECT_EQ(Column(line, 38, 7), "24/08  ");
-    EXPECT_EQ(Column(line, 45, 7), "12/08  ");
-    EXPECT_EQ(Column(line, 52, 7), "048.0  ");
-    EXPECT_EQ(Column(line, 59, 7), "+58.0  ");
-    EXPECT_EQ(Column(line, 66, 7), "+0.25  ");
-    EXPECT_EQ(Column(line, 73, 7), "-0.10  ");
-    EXPECT_EQ(Column(line, 80, 7), "05/05  ");
-    EXPECT_EQ(Column(line, 87, 6), "2.20  ");
-    EXPECT_EQ(Column(line, 93, 6), "59.0  ");
-    EXPECT_EQ(Column(line, 99, 7), "    5  ");
-    EXPECT_EQ(Column(line, 106, 2), "S");
+    ExpectColumns(ListingLine(ListingKind::Imo, r), {{0, "PER "},
+                                                     {4, "Perseidas                  "},
+                                                     {31, "16/07  "},
+                                                     {38, "24/08  "},
+                                                     {45, "12/08  "},
+                                                     {52, "048.0  "},
+                                                     {59, "+58.0  "},
+                                                     {66, "+0.25  "},
+                                                     {73, "-0.10  "},
+                                                     {80, "05/05  "},
+                                                     {87, "2.20  "},
+                                                     {93, "59.0  "},
+                                                     {99, "    5  "},
+                                                     {106, "S"}});
 }
 
 TEST(ListingLine, TerentjevaLayoutHasNoMaximumRNorRate) {
-    expectHeadings(ListingKind::Terentjeva, kTerentjevaFields, 88);
+    expectHeadings(ListingKind::Terentjeva,
+                   {{"COD", 0},
+                    {"NOMBRE", 5},
+                    {"INI.", 32},
+                    {"FIN", 39},
+                    {"AR", 46},
+                    {"DEC", 53},
+                    {"D.AR", 60},
+                    {"D.DEC", 67},
+                    {"TAM.R", 74},
+                    {"V", 81},
+                    {"D", 87}},
+                   88);
     const std::string line = ListingLine(ListingKind::Terentjeva, TerentjevaStream());
-    EXPECT_EQ(Column(line, 0, 5), "T123 ");
-    EXPECT_EQ(Column(line, 5, 27), "Kappa Cygnidas             ");
-    EXPECT_EQ(Column(line, 32, 7), "16/07  ");
-    EXPECT_EQ(Column(line, 39, 7), "24/08  ");
-    EXPECT_EQ(Column(line, 46, 7), "048.0  ");
-    EXPECT_EQ(Column(line, 53, 7), "+58.0  ");
-    EXPECT_EQ(Column(line, 60, 7), "+1.35  ");
-    EXPECT_EQ(Column(line, 67, 7), "+0.12  ");
-    EXPECT_EQ(Column(line, 74, 7), "05/05  ");
-    EXPECT_EQ(Column(line, 81, 6), "59.0  ");
-    EXPECT_EQ(Column(line, 87, 2), "S");
+    ExpectColumns(line, {{0, "T123 "},
+                         {5, "Kappa Cygnidas             "},
+                         {32, "16/07  "},
+                         {39, "24/08  "},
+                         {46, "048.0  "},
+                         {53, "+58.0  "},
+                         {60, "+1.35  "},
+                         {67, "+0.12  "},
+                         {74, "05/05  "},
+                         {81, "59.0  "},
+                         {87, "S"}});
+    EXPECT_EQ(line.size(), 88u);
 }
 
 TEST(ListingLine, DaysOfTheFollowingYearPrintAsTheirDate) {
@@ -74,10 +93,7 @@ TEST(ListingLine, DaysOfTheFollowingYearPrintAsTheirDate) {
     r.StartDay = 227;
     r.EndDay = 370;
     r.MaxDay = 365;
-    const std::string line = ListingLine(ListingKind::Imo, r);
-    EXPECT_EQ(Column(line, 31, 5), "15/08");
-    EXPECT_EQ(Column(line, 38, 5), "05/01");
-    EXPECT_EQ(Column(line, 45, 5), "31/12");
+    ExpectColumns(ListingLine(ListingKind::Imo, r), {{31, "15/08"}, {38, "05/01"}, {45, "31/12"}});
 }
 
 TEST(ListingLine, DrawMarkOnlyForFlaggedRecords) {
@@ -97,27 +113,26 @@ TEST(ListingLine, UnprintableFieldsAreMarkedAndTheRestStaysInPlace) {
     r.MaxDay = -3;
     r.DriftDec = std::numeric_limits<float>::quiet_NaN();
     r.R = -std::numeric_limits<float>::infinity();
-    const std::string line = ListingLine(ListingKind::Imo, r);
-    EXPECT_EQ(Column(line, 31, 19), "*****  *****  *****");
-    EXPECT_EQ(Column(line, 52, 5), "048.0");
-    EXPECT_EQ(Column(line, 73, 7), "*****  ");
-    EXPECT_EQ(Column(line, 80, 5), "05/05");
-    EXPECT_EQ(Column(line, 87, 6), "****  ");
-    EXPECT_EQ(Column(line, 93, 4), "59.0");
-    EXPECT_EQ(Column(line, 106, 1), "S");
+    ExpectColumns(ListingLine(ListingKind::Imo, r), {{31, "*****  *****  *****  "},
+                                                     {52, "048.0"},
+                                                     {73, "*****  "},
+                                                     {80, "05/05"},
+                                                     {87, "****  "},
+                                                     {93, "59.0"},
+                                                     {106, "S"}});
 }
 
 TEST(ListingLine, CodeLongerThanItsColumnIsPrintedWhole) {
     Radiant r = Perseids();
     r.Code = "PERS";
     const std::string line = ListingLine(ListingKind::Imo, r);
-    EXPECT_EQ(Column(line, 0, 6), "PERS P");
-    EXPECT_EQ(Column(line, 32, 5), "16/07");
+    ExpectColumns(line, {{0, "PERS P"}, {32, "16/07"}});
     EXPECT_EQ(line.size(), 108u);
 }
 
 TEST(ListingKind, EachListingPrintsItsOwnFileUnderItsTitle) {
     EXPECT_STREQ(ListingFile(ListingKind::Imo), "fradiante");
     EXPECT_STREQ(ListingFile(ListingKind::Terentjeva), "fradter");
-    EXPECT_EQ(ListingTitle(ListingKind::Terentjeva), "LISTADO DE RADIANTES DE TERENTJEVA");
+    EXPECT_EQ(ListingHeading(ListingKind::Imo).title, "LISTADO DE RADIANTES");
+    EXPECT_EQ(ListingHeading(ListingKind::Terentjeva).title, "LISTADO DE RADIANTES DE TERENTJEVA");
 }

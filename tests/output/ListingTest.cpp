@@ -53,8 +53,8 @@ TEST_F(Listing, EveryStoredRecordInFileOrderSeventySixAPage) {
     EXPECT_EQ(first[3], ListingLine(ListingKind::Imo, records[3]));
     EXPECT_EQ(first[75].substr(4, 9), "Stream 75");
     EXPECT_EQ(lines(0).back().y1, 6432);
-    const std::vector<std::string> heading{"LISTADO DE RADIANTES", ListingColumns(ListingKind::Imo),
-                                           ListingUnderline(ListingKind::Imo)};
+    const PageHeading imo = ListingHeading(ListingKind::Imo);
+    const std::vector<std::string> heading{"LISTADO DE RADIANTES", imo.columns, imo.underline};
     EXPECT_EQ(this->heading(0), heading);
     EXPECT_EQ(this->heading(1), heading);
     EXPECT_EQ(lineTexts(1), std::vector<std::string>{ListingLine(ListingKind::Imo, records[76])});
@@ -66,7 +66,7 @@ TEST_F(Listing, TerentjevaListingReadsItsOwnFileNotTheTable) {
     store("fradter", numbered(2, TerentjevaStream()));
     print(ListingKind::Terentjeva);
     ASSERT_EQ(printer.jobs.size(), 1u);
-    EXPECT_EQ(heading(0).at(0), "LISTADO DE RADIANTES DE TERENTJEVA");
+    EXPECT_EQ(heading(0).at(0), ListingHeading(ListingKind::Terentjeva).title);
     const auto page = lineTexts(0);
     ASSERT_EQ(page.size(), 2u);
     EXPECT_EQ(page[1].substr(0, 4), "T123");

@@ -6,51 +6,38 @@
 #include <limits>
 #include <string>
 
-namespace {
-
-struct Field {
-    const char* heading;
-    std::size_t column;
-};
-// Each field starts under its heading.
-constexpr Field kSheetFields[] = {{"COD", 0},    {"NOMBRE", 5}, {"AR", 32}, {"DEC", 39},
-                                  {"TAM.R", 46}, {"R", 53},     {"V", 59},  {"THZ", 65}};
-
-} // namespace
-
 TEST(SheetLine, ImoFieldsStartUnderTheirHeadings) {
-    const std::string columns = kSheetColumns;
-    for (const Field& f : kSheetFields)
-        EXPECT_TRUE(HeadingAt(columns, f.heading, f.column)) << f.heading;
-    EXPECT_EQ(std::string(kSheetUnderline).size(), 70u);
+    const PageHeading heading = SheetHeading(12, 8);
+    const std::pair<const char*, std::size_t> headings[] = {{"COD", 0},  {"NOMBRE", 5}, {"AR", 32},
+                                                            {"DEC", 39}, {"TAM.R", 46}, {"R", 53},
+                                                            {"V", 59},   {"THZ", 65}};
+    for (const auto& [name, column] : headings)
+        EXPECT_TRUE(HeadingAt(heading.columns, name, column)) << name;
+    EXPECT_EQ(heading.columns.size(), 70u);
+    EXPECT_EQ(heading.underline.size(), 70u);
 
     // 12 August is day 224, the maximum: the position is the stored one.
     const std::string line = SheetLine(Perseids(), 224);
-    EXPECT_EQ(Column(line, 0, 5), "PER  ");
-    EXPECT_EQ(Column(line, 5, 27), "Perseidas                  ");
-    EXPECT_EQ(Column(line, 32, 7), "048.0  ");
-    EXPECT_EQ(Column(line, 39, 7), "+58.0  ");
-    EXPECT_EQ(Column(line, 46, 7), "05/05  ");
-    EXPECT_EQ(Column(line, 53, 6), "2.20  ");
-    EXPECT_EQ(Column(line, 59, 6), "59.0  ");
-    EXPECT_EQ(Column(line, 65, 7), "  100  ");
+    ExpectColumns(line, {{0, "PER  "},
+                         {5, "Perseidas                  "},
+                         {32, "048.0  "},
+                         {39, "+58.0  "},
+                         {46, "05/05  "},
+                         {53, "2.20  "},
+                         {59, "59.0  "},
+                         {65, "  100  "}});
     EXPECT_EQ(line.size(), 72u);
 }
 
 TEST(SheetLine, PositionDriftsInWholeDegreesToTheDate) {
     // Five days before the maximum: -6.75 rounds to -7, -0.6 to -1.
-    const std::string line = SheetLine(Perseids(), 219);
-    EXPECT_EQ(Column(line, 32, 5), "041.0");
-    EXPECT_EQ(Column(line, 39, 5), "+57.0");
+    ExpectColumns(SheetLine(Perseids(), 219), {{32, "041.0"}, {39, "+57.0"}});
 }
 
 TEST(SheetLine, TerentjevaRowLeavesRAndThzBlankAndKeepsVUnderTheImoV) {
     const std::string imo = SheetLine(Perseids(), 224);
     const std::string ter = SheetLine(TerentjevaStream(), 224);
-    EXPECT_EQ(Column(ter, 0, 5), "T123 ");
-    EXPECT_EQ(Column(ter, 53, 6), "      ");
-    EXPECT_EQ(Column(ter, 59, 4), Column(imo, 59, 4));
-    EXPECT_EQ(Column(ter, 65, 7), "       ");
+    ExpectColumns(ter, {{0, "T123 "}, {53, "      "}, {59, Column(imo, 59, 4)}, {65, "       "}});
     EXPECT_EQ(ter.size(), imo.size());
 }
 
@@ -73,31 +60,24 @@ TEST(SheetLine, RightAscensionIsNotWrappedPastThreeSixty) {
     // Below zero it keeps its sign and widens, pushing the rest along.
     r.RA = 0.5f;
     r.DriftRA = 50.0f;
-    const std::string line = SheetLine(r, 222);
-    EXPECT_EQ(Column(line, 32, 8), "-099.5  ");
-    EXPECT_EQ(Column(line, 40, 5), "+58.0");
+    ExpectColumns(SheetLine(r, 222), {{32, "-099.5  "}, {40, "+58.0"}});
 }
 
 TEST(SheetLine, AccentedNameIsOneColumnPerCharacter) {
     Radiant r = Perseids();
     r.Name = "Gem\xEDnidas"; // Windows-1252
-    const std::string line = SheetLine(r, 224);
-    EXPECT_EQ(Column(line, 5, 9), "Gem\xEDnidas");
-    EXPECT_EQ(Column(line, 32, 5), "048.0");
+    ExpectColumns(SheetLine(r, 224), {{5, "Gem\xEDnidas"}, {32, "048.0"}});
 }
 
 TEST(SheetLine, NumberThatIsNotFiniteIsMarkedInItsColumn) {
     Radiant r = Perseids();
     r.V = std::numeric_limits<float>::quiet_NaN();
     r.DriftRA = std::numeric_limits<float>::infinity();
-    const std::string line = SheetLine(r, 220);
-    EXPECT_EQ(Column(line, 32, 7), "*****  ");
-    EXPECT_EQ(Column(line, 39, 5), "+58.0");
-    EXPECT_EQ(Column(line, 59, 6), "****  ");
-    EXPECT_EQ(Column(line, 65, 5), "  100");
+    ExpectColumns(SheetLine(r, 220),
+                  {{32, "*****  "}, {39, "+58.0"}, {59, "****  "}, {65, "  100"}});
 }
 
-TEST(SheetTitle, DayInTwoDigitsAndMonthInCapitals) {
-    EXPECT_EQ(SheetTitle(5, 8), "RADIANTES ACTIVOS, FECHA: 05 DE AGOSTO");
-    EXPECT_EQ(SheetTitle(12, 9), "RADIANTES ACTIVOS, FECHA: 12 DE SEPTIEMBRE");
+TEST(SheetHeading, DayInTwoDigitsAndMonthInCapitals) {
+    EXPECT_EQ(SheetHeading(5, 8).title, "RADIANTES ACTIVOS, FECHA: 05 DE AGOSTO");
+    EXPECT_EQ(SheetHeading(12, 9).title, "RADIANTES ACTIVOS, FECHA: 12 DE SEPTIEMBRE");
 }

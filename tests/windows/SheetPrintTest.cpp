@@ -99,8 +99,8 @@ TEST_F(SheetPrint, ListingMenuItemsPrintOneJobPerConfirmation) {
                 return op.text;
         return std::string();
     };
-    EXPECT_EQ(titleOf(printer.jobs[0]), ListingTitle(ListingKind::Imo));
-    EXPECT_EQ(titleOf(printer.jobs[1]), ListingTitle(ListingKind::Terentjeva));
+    EXPECT_EQ(titleOf(printer.jobs[0]), ListingHeading(ListingKind::Imo).title);
+    EXPECT_EQ(titleOf(printer.jobs[1]), ListingHeading(ListingKind::Terentjeva).title);
 
     dialogs.copies = 0;
     form->RadiantesIMO1->trigger();
