@@ -179,17 +179,3 @@ TEST_F(ActiveSheet, MissingLogoPrintsTheSheetWithoutIt) {
         EXPECT_NE(op.kind, CanvasOp::Picture);
     EXPECT_EQ(lines(0).size(), 2u);
 }
-
-TEST_F(ActiveSheet, EachCopyItsOwnJobOfOneCopy) {
-    add(2, Perseids());
-    AnsweringDialogs three(3);
-    PrintCommand(PrintChoice::ActiveRadiants, three, printer, sources);
-    ASSERT_EQ(printer.jobs.size(), 3u);
-    for (const auto& j : printer.jobs) {
-        EXPECT_EQ(j.copies, 1);
-        EXPECT_EQ(j.pages.size(), 1u);
-    }
-    AnsweringDialogs cancel(0);
-    PrintCommand(PrintChoice::ActiveRadiants, cancel, printer, sources);
-    EXPECT_EQ(printer.jobs.size(), 3u);
-}

@@ -4,6 +4,7 @@
 #include "tests/output/SheetFixtures.h"
 #include "tests/support/TempDir.h"
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -89,7 +90,7 @@ TEST_F(Listing, ShortFinalRecordPrintsTheWholeOnesEndsTheJobThenReports) {
     EXPECT_EQ(lines(0).size(), 3u);
 }
 
-TEST_F(Listing, EmptyOrMissingFileBeginsNoJob) {
+TEST_F(Listing, EmptyMissingOrUnreadableFileBeginsNoJob) {
     store("fradiante", {});
     print(ListingKind::Imo);
     EXPECT_TRUE(printer.jobs.empty());
@@ -100,22 +101,8 @@ TEST_F(Listing, EmptyOrMissingFileBeginsNoJob) {
         EXPECT_EQ(e.code(), InOutError::FileNotFound);
         EXPECT_EQ(e.file(), "fradter");
     }
+    // A folder in the file's place opens but cannot be read.
+    std::filesystem::create_directory(dir.file("fradter"));
+    EXPECT_THROW(print(ListingKind::Terentjeva), InOutError);
     EXPECT_TRUE(printer.jobs.empty());
-}
-
-TEST_F(Listing, OneJobPerConfirmationThePrinterMakingTheCopies) {
-    store("fradiante", numbered(2, Perseids()));
-    AnsweringDialogs three(3);
-    PrintListing(ListingKind::Imo, three, printer, sources, dir.path());
-    ASSERT_EQ(printer.jobs.size(), 1u);
-    EXPECT_EQ(job().copies, 3);
-    // Later printouts count their copies themselves again.
-    add(1, Perseids());
-    PrintCommand(PrintChoice::ActiveRadiants, three, printer, sources);
-    ASSERT_EQ(printer.jobs.size(), 4u);
-    EXPECT_EQ(job().copies, 1);
-
-    AnsweringDialogs cancel(0);
-    PrintListing(ListingKind::Imo, cancel, printer, sources, dir.path());
-    EXPECT_EQ(printer.jobs.size(), 4u);
 }

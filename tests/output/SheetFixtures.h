@@ -11,17 +11,6 @@
 #include <string>
 #include <vector>
 
-// Answers the print dialog at once with a copy count, 0 for Cancel.
-class AnsweringDialogs : public OutputDialogs {
-  public:
-    explicit AnsweringDialogs(int copies) : copies_(copies) {}
-    int printDialog(Printer&) override { return copies_; }
-    std::string savePictureDialog() override { return {}; }
-
-  private:
-    int copies_;
-};
-
 class SheetPrinting : public ::testing::Test {
   protected:
     std::unique_ptr<SkyData> sky = std::make_unique<SkyData>();
