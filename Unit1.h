@@ -48,6 +48,8 @@ class TForm1 : public QMainWindow {
     const SkyData& sky() const { return sky_; }
     const std::string& dataDir() const { return dataDir_; }
     int RadiantDate() const;
+    // What the toggles, the chart selector, the date and the drift list ask the chart to show.
+    ChartOptions chartOptions() const;
     RadiantPosition goToEntry(int k) const { return GoToList.at(k); }
 
     // Start-up sequence, run once at the first showing of the window.
@@ -158,7 +160,6 @@ class TForm1 : public QMainWindow {
     void setArrowsEnabled(bool on);
     void openPanel(QFrame* panel);
     void closePanel(QFrame* panel);
-    ChartOptions chartOptions() const;
     // What a printout reads of the window when it runs.
     PrintSources printSources();
     void markStarAt(int x, int y);

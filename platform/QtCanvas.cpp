@@ -59,6 +59,11 @@ void QtCanvas::begin(QPaintDevice* device) {
     fontEntry_ = paintedFont_ = nullptr;
 }
 
+void QtCanvas::clipTo(int width, int height) {
+    if (painter_)
+        painter_->setClipRect(QRect(0, 0, width, height));
+}
+
 void QtCanvas::end() {
     if (painter_)
         painter_->end();

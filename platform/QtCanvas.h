@@ -33,6 +33,8 @@ class QtCanvas : public Canvas {
     // Starts painting on a device (aliased); the device's resolution sizes the fonts.
     void begin(QPaintDevice* device);
     void end();
+    // Nothing is painted outside the box from (0, 0) to (width, height), exclusive.
+    void clipTo(int width, int height);
     // Whether painting has begun and the device accepted it.
     bool active() const { return painter_ && painter_->isActive(); }
 

@@ -10,9 +10,10 @@
 QtPrinter::QtPrinter() {
     if (QPrinterInfo::defaultPrinter().isNull()) {
         printer_.setOutputFormat(QPrinter::PdfFormat);
-        const QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        printer_.setOutputFileName(
-            QDir(dir.isEmpty() ? QDir::homePath() : dir).filePath(QStringLiteral("Velumbra.pdf")));
+        // The documents folder when there is one; the print dialog can choose another name.
+        const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        const QDir dir = documents.exists() ? documents : QDir::home();
+        printer_.setOutputFileName(dir.filePath(QStringLiteral("Velumbra.pdf")));
     }
 }
 
@@ -35,8 +36,11 @@ void QtPrinter::setTitle(const std::string& title) {
 
 void QtPrinter::beginDoc() {
     canvas_.begin(&printer_);
-    if (canvas_.active())
+    if (canvas_.active()) {
+        // A PDF page shows what is drawn in its unprintable border too; paper does not.
+        canvas_.clipTo(pageWidth(), pageHeight());
         return;
+    }
     canvas_.end();
     const bool toFile = printer_.outputFormat() == QPrinter::PdfFormat;
     throw VelumbraError(toFile ? "No se pudo crear el archivo PDF. Compruebe que la carpeta existe "

@@ -1,5 +1,4 @@
 #include "output/ChartCaption.h"
-#include "output/ChartDataLines.h"
 #include "render/RecordingCanvas.h"
 #include "tests/support/SkyFixtures.h"
 
@@ -43,9 +42,4 @@ TEST(ChartCaption, WithoutRadiantsTheDateLineIsLeftOut) {
     using L = std::vector<std::pair<int, std::string>>;
     EXPECT_EQ(lines(c), (L{{420, "Centro de la carta (J2000).  AR: 30    DEC: 56"},
                            {435, "X0=58.33 Y0=58.33"}}));
-}
-
-TEST(ChartDataLines, DayWithoutLeadingZeroAndTheMonthByName) {
-    EXPECT_EQ(RadiantDateLine(5, 1), "Fecha de radiantes: 5 de Enero");
-    EXPECT_EQ(RadiantDateLine(31, 12), "Fecha de radiantes: 31 de Diciembre");
 }

@@ -185,3 +185,15 @@ TEST(LayersPrint, EachLayerSetsItsOwnPenWhateverTheLayerBeforeLeft) {
         EXPECT_EQ(disc.pen.width, 1);
     }
 }
+
+// A 1200 dpi page at zoom 5 puts far visible points beyond 32767 printer pixels.
+TEST(ProjectPrint, FarPointsAtZoomFiveAreNotHeldInSixteenBits) {
+    const ViewState v = paperView(0, 0, 9601, 5);
+    auto stars = fixtures::catalogue({star(1, -60, 0, 300), star(2, -50, 0, 300)});
+    RecordingCanvas c;
+    DrawStarsPrint(c, v, *stars, false);
+    const std::vector<CanvasOp> discs = c.of(CanvasOp::Ellipse);
+    ASSERT_EQ(discs.size(), 2u);
+    EXPECT_GT(discs[0].x1, 32767); // 60 degrees west of the centre
+    EXPECT_GT(discs[0].x1, discs[1].x1 + 2000);
+}
