@@ -48,7 +48,8 @@ Timing measure(const std::string& name, int reps, const std::function<void()>& w
 }
 
 // The chart page of chart 1 with every layer on into a 1200 dpi A4 PDF and into the recording
-// printer, and the chart saved as a picture (redraw, caption, copy, BMP write, redraw).
+// printer, the data sheet for 12 August with both lists and the IMO listing into the PDF, and
+// the chart saved as a picture (redraw, caption, copy, BMP write, redraw).
 void measureOutput(std::vector<Timing>& rows, int reps, TForm1& form, QtPrinter& printer) {
     const QString pdf = QDir::temp().filePath(QStringLiteral("velumbra-bench.pdf"));
     printer.device().setOutputFormat(QPrinter::PdfFormat);
@@ -60,6 +61,11 @@ void measureOutput(std::vector<Timing>& rows, int reps, TForm1& form, QtPrinter&
     const int pdfReps = std::max(1, reps / 10);
     rows.push_back(
         measure("chart page, 1200 dpi A4 PDF", pdfReps, [&] { PrintChartPage(printer, sources); }));
+    rows.push_back(measure("active-radiant sheet 12/08, A4 PDF", pdfReps,
+                           [&] { PrintActiveSheet(printer, sources); }));
+    rows.push_back(measure("IMO listing, A4 PDF", pdfReps, [&] {
+        PrintListingPages(ListingKind::Imo, printer, sources, form.dataDir());
+    }));
     QFile::remove(pdf);
     RecordingPrinter recording;
     recording.width = 9583;
@@ -81,24 +87,6 @@ void measureOutput(std::vector<Timing>& rows, int reps, TForm1& form, QtPrinter&
         saver.SpeedButton5Click();
     }));
     QFile::remove(QString::fromStdString(picture));
-}
-
-// The data sheet for 12 August with both lists and the IMO listing, each into a 1200 dpi A4 PDF.
-void measureSheets(std::vector<Timing>& rows, int reps, TForm1& form, QtPrinter& printer) {
-    const QString pdf = QDir::temp().filePath(QStringLiteral("velumbra-bench-sheet.pdf"));
-    printer.device().setOutputFormat(QPrinter::PdfFormat);
-    printer.device().setOutputFileName(pdf);
-    printer.device().setPageSize(QPageSize(QPageSize::A4));
-    ViewState view = form.view();
-    PrintSources sources{form.sky(), view, form.chartOptions(),
-                         12,         8,    [dir = form.dataDir()] { return LoadLogo(dir); }};
-    const int pdfReps = std::max(1, reps / 10);
-    rows.push_back(measure("active-radiant sheet 12/08, A4 PDF", pdfReps,
-                           [&] { PrintActiveSheet(printer, sources); }));
-    rows.push_back(measure("IMO listing, A4 PDF", pdfReps, [&] {
-        PrintListingPages(ListingKind::Imo, printer, sources, form.dataDir());
-    }));
-    QFile::remove(pdf);
 }
 
 } // namespace
@@ -140,7 +128,6 @@ int main(int argc, char** argv) {
     ChooseChart(form, 0, 1);
     form.RedrawChart();
     measureOutput(rows, reps, form, printer);
-    measureSheets(rows, reps, form, printer);
 
     int sink = 0;
     rows.push_back(measure("hit test (nearest star)", reps,
