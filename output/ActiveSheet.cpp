@@ -51,8 +51,7 @@ void PrintActiveSheet(Printer& printer, PrintSources& s) {
     const SheetSelection selection = SelectSheetRadiants(s);
     if (selection.empty())
         return;
-    TextPages pages(printer, s.view, "Datos carta", SheetHeading(s.dateDay, s.dateMonth),
-                    s.logo ? s.logo() : Bitmap{});
+    TextPages pages(printer, s, "Datos carta", SheetHeading(s.dateDay, s.dateMonth));
     const RadiantTable& table = s.sky.radiants;
     for (const SheetEntry& e : selection.imo)
         PrintSheetLine(pages, s.view, table.at(e.index), e.activeDay);

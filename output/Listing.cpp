@@ -32,8 +32,7 @@ void PrintListing(ListingKind kind, OutputDialogs& dialogs, Printer& printer, Pr
 void PrintListingPages(ListingKind kind, Printer& printer, PrintSources& sources,
                        const std::string& dataDir) {
     RadiantReader reader(dataDir, ListingFile(kind));
-    TextPages pages(printer, sources.view, "Radiantes", ListingHeading(kind),
-                    sources.logo ? sources.logo() : Bitmap{});
+    TextPages pages(printer, sources, "Radiantes", ListingHeading(kind));
     Radiant r;
     int printed = 0;
     while (reader.next(r)) {
@@ -43,9 +42,10 @@ void PrintListingPages(ListingKind kind, Printer& printer, PrintSources& sources
     pages.finish();
     if (reader.torn())
         throw VelumbraError("El archivo " + reader.name() +
-                                " termina en un registro incompleto: se han impreso sus " +
+                                " termina en un registro incompleto. Se han impreso los "
+                                "registros completos que lo preceden (" +
                                 std::to_string(printed) +
-                                " registros completos; el resto está dañado. Sustitúyalo por "
-                                "una copia en buen estado.",
+                                "); el resto está dañado. Sustitúyalo por una copia en buen "
+                                "estado.",
                             reader.name());
 }

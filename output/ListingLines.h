@@ -2,7 +2,7 @@
 // The lines of the radiant listings: every field of a stored record in fixed columns, the IMO
 // layout with the maximum, R and THZ, the Terentjeva layout without them; "S" in the last
 // column marks a record flagged for drawing.
-#include "output/TextPages.h"
+#include "output/PageHeading.h"
 #include "sky/Radiant.h"
 
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 // The lines of the active-radiant sheet: a radiant's data for the radiant date in fixed columns
 // under "COD  NOMBRE  AR  DEC  TAM.R  R  V  THZ".
-#include "output/TextPages.h"
+#include "output/PageHeading.h"
 #include "sky/Radiant.h"
 
 #include <string>

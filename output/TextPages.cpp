@@ -19,11 +19,11 @@ constexpr int kUnderlineRow = 35;
 constexpr int kNoPageYet = 300;
 } // namespace
 
-TextPages::TextPages(Printer& printer, ViewState& view, const std::string& jobTitle,
-                     PageHeading heading, Bitmap logo)
-    : printer_(printer), view_(view), heading_(std::move(heading)), logo_(std::move(logo)),
-      row_(kNoPageYet) {
-    TakePrintUnits(printer_, view);
+TextPages::TextPages(Printer& printer, PrintSources& sources, const std::string& jobTitle,
+                     PageHeading heading)
+    : printer_(printer), view_(sources.view), heading_(std::move(heading)),
+      logo_(sources.logo ? sources.logo() : Bitmap{}), row_(kNoPageYet) {
+    TakePrintUnits(printer_, sources.view);
     printer_.setTitle(jobTitle);
 }
 

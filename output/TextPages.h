@@ -2,26 +2,18 @@
 // Portrait text sheets measured in rows of PrintUnit: on every page the sheet header, a title at
 // row 25, the column header at row 32 and its underline at 35, then one line every three rows
 // from row 38. The active-radiant sheet and the radiant listings both print through it.
-#include "geometry/ViewState.h"
+#include "output/PageHeading.h"
+#include "output/PrintCommand.h"
 #include "render/Bitmap.h"
 
 #include <string>
 
-class Printer;
-
-struct PageHeading {
-    std::string title;
-    std::string columns;
-    std::string underline;
-};
-
 class TextPages {
   public:
-    // Measures PrintUnit and PrintMargin on the printer's paper, in portrait, into the view and
-    // sets the job title; the job itself begins with the first line. The logo is read before,
-    // so that no file is opened while the job is.
-    TextPages(Printer& printer, ViewState& view, const std::string& jobTitle, PageHeading heading,
-              Bitmap logo);
+    // Measures PrintUnit and PrintMargin on the printer's paper, in portrait, into the sources'
+    // view, reads the logo and sets the job title; the job itself begins with the first line.
+    TextPages(Printer& printer, PrintSources& sources, const std::string& jobTitle,
+              PageHeading heading);
     // A job still open because printing stopped with an error is dropped, never left open.
     ~TextPages();
     TextPages(const TextPages&) = delete;

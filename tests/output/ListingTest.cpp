@@ -82,7 +82,7 @@ TEST_F(Listing, ShortFinalRecordPrintsTheWholeOnesEndsTheJobThenReports) {
         EXPECT_EQ(e.file(), "fradiante");
         const std::string message = e.what();
         EXPECT_NE(message.find("registro incompleto"), std::string::npos) << message;
-        EXPECT_NE(message.find(" 3 registros"), std::string::npos) << message;
+        EXPECT_NE(message.find("preceden (3)"), std::string::npos) << message;
     }
     ASSERT_EQ(printer.jobs.size(), 1u);
     EXPECT_TRUE(job().ended);
