@@ -106,17 +106,3 @@ TEST_F(SheetPrint, ListingMenuItemsPrintOneJobPerConfirmation) {
     form->RadiantesIMO1->trigger();
     EXPECT_EQ(printer.jobs.size(), 2u);
 }
-
-TEST_F(SheetPrint, DamagedListingFileIsReportedAfterItsPages) {
-    auto bytes = dir.read("fradter");
-    bytes.resize(bytes.size() - 10);
-    dir.write("fradter", bytes);
-    start();
-    dialogs.errors.clear(); // start-up reports the same file
-    form->RadiantesdeTerentjeva2->trigger();
-    ASSERT_EQ(printer.jobs.size(), 1u);
-    EXPECT_TRUE(printer.jobs[0].ended);
-    ASSERT_EQ(dialogs.errors.size(), 1);
-    EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("fradter")));
-    EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("registro incompleto")));
-}
