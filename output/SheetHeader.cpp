@@ -10,6 +10,8 @@ void PrintSheetHeader(Canvas& canvas, const ViewState& v, const Bitmap& logo) {
     canvas.brush = colors::White;
     canvas.font.face = "Arial";
     canvas.font.bold = true;
+    // Black whatever the printout before left.
+    canvas.font.color = colors::Black;
     canvas.StretchDraw(m, m, m + logoSide, m + logoSide, logo);
     canvas.font.size = 30;
     canvas.TextOut(textX, m + logoSide - canvas.TextHeight("S"), "TALVIK");

@@ -28,6 +28,7 @@ class ActiveSheet : public SheetPrinting {
 TEST_F(ActiveSheet, PageLayoutInPrintUnitsFromTheMargin) {
     add(1, Perseids());
     sources.dateDay = 5;
+    printer.canvas().font.color = colors::Green;
     print(true, true);
     ASSERT_EQ(printer.jobs.size(), 1u);
     EXPECT_EQ(job().title, "Datos carta");
@@ -49,6 +50,7 @@ TEST_F(ActiveSheet, PageLayoutInPrintUnitsFromTheMargin) {
     for (const CanvasOp& op : texts(0)) {
         const bool society = op.text == "TALVIK" || op.text.rfind("KELVARO", 0) == 0;
         EXPECT_EQ(op.x1, society ? 720 : 120) << op.text;
+        EXPECT_EQ(op.font.color, colors::Black) << op.text;
     }
     const auto page = lines(0);
     ASSERT_EQ(page.size(), 1u);
