@@ -8,7 +8,9 @@
 #include "geometry/HitTest.h"
 #include "geometry/Numbers.h"
 #include "geometry/Projection.h"
+#include "output/ActiveSheet.h"
 #include "output/ChartCaption.h"
+#include "output/Listing.h"
 #include "output/PrintCommand.h"
 #include "output/PrintUnits.h"
 #include "output/UImpresion.h"
@@ -361,11 +363,10 @@ void TForm1::buildMenu() {
     RadiantesdeTerentjeva1 = edit->addAction(QStringLiteral("Radiantes de Terentjeva"), this,
                                              [this] { RadiantesdeTerentjeva1Click(); });
     QMenu* lists = menuBar()->addMenu(QStringLiteral("Listados"));
-    RadiantesIMO1 = lists->addAction(QStringLiteral("Radiantes"));
-    RadiantesdeTerentjeva2 = lists->addAction(QStringLiteral("Radiantes de Terentjeva"));
-    // The listings come with their own feature.
-    for (QAction* later : {RadiantesIMO1, RadiantesdeTerentjeva2})
-        later->setEnabled(false);
+    RadiantesIMO1 =
+        lists->addAction(QStringLiteral("Radiantes"), this, [this] { RadiantesIMO1Click(); });
+    RadiantesdeTerentjeva2 = lists->addAction(QStringLiteral("Radiantes de Terentjeva"), this,
+                                              [this] { RadiantesdeTerentjeva2Click(); });
     const QList<QAction*> named{Salir1,        Dibujarmagnitud1,
                                 Radiantes1,    RadiantesdeTerentjeva1,
                                 RadiantesIMO1, RadiantesdeTerentjeva2};
@@ -474,8 +475,12 @@ void TForm1::RedrawChart() {
     chartStale_ = false;
     PaintBox1->update();
 
-    if (FImpresion)
+    if (FImpresion) {
         FImpresion->rbDatos->setEnabled(radiantsShown);
+        // A choice that cannot be made is not left standing.
+        if (!radiantsShown)
+            FImpresion->rbCarta->setChecked(true);
+    }
 }
 
 void TForm1::PaintBox1Paint() {
@@ -605,10 +610,27 @@ void TForm1::SpeedButton9Click() {
         return;
     const PrintChoice choice =
         FImpresion->rbCarta->isChecked() ? PrintChoice::Chart : PrintChoice::ActiveRadiants;
-    PrintSources sources{sky_,           view_,
-                         chartOptions(), upDia->value(),
-                         upMes->value(), [dir = dataDir_] { return LoadLogo(dir); }};
+    PrintSources sources = printSources();
+    if (choice == PrintChoice::ActiveRadiants && SelectSheetRadiants(sources).empty()) {
+        dialogs_.information(QString::fromStdString(NothingOnSheetMessage(sources)));
+        return;
+    }
     guarded([&] { PrintCommand(choice, dialogs_, printer_, sources); });
+}
+
+PrintSources TForm1::printSources() {
+    return {sky_,           view_,          chartOptions(),
+            upDia->value(), upMes->value(), [dir = dataDir_] { return LoadLogo(dir); }};
+}
+
+void TForm1::RadiantesIMO1Click() {
+    PrintSources sources = printSources();
+    guarded([&] { PrintListing(ListingKind::Imo, dialogs_, printer_, sources, dataDir_); });
+}
+
+void TForm1::RadiantesdeTerentjeva2Click() {
+    PrintSources sources = printSources();
+    guarded([&] { PrintListing(ListingKind::Terentjeva, dialogs_, printer_, sources, dataDir_); });
 }
 
 void TForm1::SpeedButton5Click() {

@@ -2,6 +2,7 @@
 // The main window: the tool panel, the chart and its status bar, and every handler that
 // changes what the chart shows. All state lives here, alive for the whole run.
 #include "geometry/ViewState.h"
+#include "output/PrintCommand.h"
 #include "platform/QtCanvas.h"
 #include "render/ChartOptions.h"
 #include "sky/FixedTable.h"
@@ -74,6 +75,8 @@ class TForm1 : public QMainWindow {
     void SpeedButton7Click();
     void SpeedButton9Click();
     void SpeedButton5Click();
+    void RadiantesIMO1Click();
+    void RadiantesdeTerentjeva2Click();
     void Salir1Click();
     void Planificarlanoche1Click();
     void Dibujarmagnitud1Click();
@@ -166,6 +169,8 @@ class TForm1 : public QMainWindow {
     void setArrowsEnabled(bool on);
     void openPanel(QFrame* panel);
     void closePanel(QFrame* panel);
+    // What a printout reads of the window when it runs.
+    PrintSources printSources();
     void markStarAt(int x, int y);
     void showDriftLines();
     void editRadiants(RadiantList list);

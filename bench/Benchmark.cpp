@@ -1,10 +1,12 @@
-// Measures the program's three hot paths on the bundled data, offscreen: start-up loading,
-// the full chart redraw and the marking hit test, with the bare projection as the floor a
+// Measures the program's hot paths on the bundled data, offscreen: start-up loading, the full
+// chart redraw, the marking hit test and the printouts, with the bare projection as the floor a
 // redraw cannot beat. Run by hand: build/bench/velumbra_bench [data dir] [repetitions].
 #include "Unit1.h"
 #include "geometry/HitTest.h"
 #include "geometry/Projection.h"
+#include "output/ActiveSheet.h"
 #include "output/ChartPage.h"
+#include "output/Listing.h"
 #include "platform/Dialogs.h"
 #include "platform/Logo.h"
 #include "platform/QtCanvas.h"
@@ -46,7 +48,8 @@ Timing measure(const std::string& name, int reps, const std::function<void()>& w
 }
 
 // The chart page of chart 1 with every layer on into a 1200 dpi A4 PDF and into the recording
-// printer, and the chart saved as a picture (redraw, caption, copy, BMP write, redraw).
+// printer, the data sheet for 12 August with both lists and the IMO listing into the PDF, and
+// the chart saved as a picture (redraw, caption, copy, BMP write, redraw).
 void measureOutput(std::vector<Timing>& rows, int reps, TForm1& form, QtPrinter& printer) {
     const QString pdf = QDir::temp().filePath(QStringLiteral("velumbra-bench.pdf"));
     printer.device().setOutputFormat(QPrinter::PdfFormat);
@@ -58,6 +61,11 @@ void measureOutput(std::vector<Timing>& rows, int reps, TForm1& form, QtPrinter&
     const int pdfReps = std::max(1, reps / 10);
     rows.push_back(
         measure("chart page, 1200 dpi A4 PDF", pdfReps, [&] { PrintChartPage(printer, sources); }));
+    rows.push_back(measure("active-radiant sheet 12/08, A4 PDF", pdfReps,
+                           [&] { PrintActiveSheet(printer, sources); }));
+    rows.push_back(measure("IMO listing, A4 PDF", pdfReps, [&] {
+        PrintListingPages(ListingKind::Imo, printer, sources, form.dataDir());
+    }));
     QFile::remove(pdf);
     RecordingPrinter recording;
     recording.width = 9583;
@@ -149,6 +157,6 @@ int main(int argc, char** argv) {
                 slowest.medianMs, slowest.medianMs / floorMs);
     std::printf("budgets (medians): loading <= 10 ms, redraw <= 3 ms and <= 4 x floor, "
                 "hit test <= 1 ms, chart page PDF <= 150 ms, chart page recording <= 5 ms, "
-                "picture <= 15 ms\n");
+                "picture <= 15 ms, data sheet and listing PDF <= 100 ms\n");
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "output/PrintCommand.h"
 
+#include "output/ActiveSheet.h"
 #include "output/ChartPage.h"
 
 void PrintCopies(OutputDialogs& dialogs, Printer& printer, const std::function<void()>& printOne) {
@@ -15,7 +16,7 @@ void PrintCommand(PrintChoice choice, OutputDialogs& dialogs, Printer& printer,
         PrintCopies(dialogs, printer, [&] { PrintChartPage(printer, sources); });
         break;
     case PrintChoice::ActiveRadiants:
-        // The sheet of the radiants active on the chart date comes with the listings.
+        PrintCopies(dialogs, printer, [&] { PrintActiveSheet(printer, sources); });
         break;
     }
 }

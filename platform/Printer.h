@@ -19,5 +19,7 @@ class Printer {
     virtual void endDoc() = 0;
     // Drops the open job, for a printout that failed half-way: nothing half drawn is printed.
     virtual void abortDoc() = 0;
+    // Copies the printer itself makes of each job begun from now on.
+    virtual void setCopies(int copies) = 0;
     virtual Canvas& canvas() = 0;
 };

@@ -68,3 +68,7 @@ void QtPrinter::abortDoc() {
     printer_.abort();
     canvas_.end();
 }
+
+void QtPrinter::setCopies(int copies) {
+    printer_.setCopyCount(copies);
+}

@@ -19,6 +19,7 @@ class QtPrinter : public Printer {
     void newPage() override;
     void endDoc() override;
     void abortDoc() override;
+    void setCopies(int copies) override;
     Canvas& canvas() override { return canvas_; }
     // The Qt printer itself, for the print dialog.
     QPrinter& device() { return printer_; }

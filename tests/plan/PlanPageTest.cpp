@@ -22,6 +22,7 @@ class PagePrinter : public Printer {
     void newPage() override { ++pages; }
     void endDoc() override { ended = true; }
     void abortDoc() override {}
+    void setCopies(int) override {}
     Canvas& canvas() override { return canvas_; }
 };
 

@@ -21,6 +21,7 @@ class RecordingPrinter : public Printer {
         std::vector<Page> pages;
         bool ended = false;
         bool aborted = false;
+        int copies = 1;
     };
 
     // The paper, measured in portrait orientation.
@@ -36,6 +37,7 @@ class RecordingPrinter : public Printer {
     void beginDoc() override {
         canvas_.ops.clear();
         jobs.push_back({title_, orientation, pageWidth(), pageHeight(), {Page{}}});
+        jobs.back().copies = copies_;
     }
     void newPage() override {
         keepPage();
@@ -49,6 +51,7 @@ class RecordingPrinter : public Printer {
         canvas_.ops.clear();
         jobs.back().aborted = true;
     }
+    void setCopies(int copies) override { copies_ = copies; }
     Canvas& canvas() override { return canvas_; }
     // Items drawn since the last page was kept.
     const RecordingCanvas& recording() const { return canvas_; }
@@ -60,5 +63,6 @@ class RecordingPrinter : public Printer {
         canvas_.ops.clear();
     }
     std::string title_;
+    int copies_ = 1;
     RecordingCanvas canvas_;
 };

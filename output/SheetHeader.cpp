@@ -1,0 +1,20 @@
+#include "output/SheetHeader.h"
+
+#include "geometry/Numbers.h"
+#include "render/Canvas.h"
+
+void PrintSheetHeader(Canvas& canvas, const ViewState& v, const Bitmap& logo) {
+    const int m = v.PrintMargin;
+    const int logoSide = static_cast<int>(Round(20.0 * v.PrintUnit));
+    const int textX = m + static_cast<int>(Round(25.0 * v.PrintUnit));
+    canvas.brush = colors::White;
+    canvas.font.face = "Arial";
+    canvas.font.bold = true;
+    // Black whatever the printout before left.
+    canvas.font.color = colors::Black;
+    canvas.StretchDraw(m, m, m + logoSide, m + logoSide, logo);
+    canvas.font.size = 30;
+    canvas.TextOut(textX, m + logoSide - canvas.TextHeight("S"), "TALVIK");
+    canvas.font.size = 8;
+    canvas.TextOut(textX, m, "KELVARO  -  SECCION DE METEOROS");
+}
