@@ -2,10 +2,12 @@
 # Drives the real program in a virtual X display through the radiant editor: opens the IMO list
 # from the menu, renames the Quadrantids and changes their ZHR, saves with
 # the Spanish question, closes; opens the Terentjeva list and closes it; then shows the IMO
-# radiants for 3 January and goes to the renamed shower. Checks the saved file's bytes and keeps
-# every screenshot in the artefact folder.
+# radiants for 3 January, goes to the renamed shower and prints the IMO listing to a PDF.
+# Checks the saved file's bytes and the listing's text; keeps every screenshot and the PDF in
+# the artefact folder.
 set -euo pipefail
 program_log=editor-program
+private_home=1
 source "$(dirname "$0")/real_program.sh" "$@"
 at() { xdotool mousemove --sync $(($1 + $3)) $(($2 + $4)) click 1; sleep 0.4; }
 main() { at "$win_x" "$((win_y + menu))" "$1" "$2"; }
@@ -92,5 +94,24 @@ shot 16-goto-list
 xdotool type QUA
 sleep 0.5
 shot 17-chart-at-shower
+
+# The IMO listing, printed through the print dialog, holds the new name.
+pdf="$HOME/Documents/Velumbra.pdf"
+at "$win_x" "$win_y" 132 8
+xdotool key Down Return
+printer=$(timeout 30 xdotool search --sync --onlyvisible --name '^(Imprimir|Print)' | head -n 1)
+[ -n "$printer" ] || { echo "FAIL: no print dialog" >&2; exit 1; }
+sleep 0.5
+shot 18-listing-print-dialog
+xdotool key Return
+for _ in $(seq 50); do
+    [ -s "$pdf" ] && break
+    sleep 0.2
+done
+sleep 1
+cp "$pdf" "$artifacts/editor-listing-imo.pdf"
+pdftoppm -r 80 -png -f 1 -l 1 "$pdf" "$artifacts/19-listing-imo"
+listing=$(pdftotext "$pdf" -)
+check '[[ "$listing" == *"QUA Cuadrántidas de enero"* ]]' "the listing lacks the new name"
 kill -0 "$pid" || { echo "FAIL: the program has ended" >&2; fail=1; }
 exit "$fail"
