@@ -1,6 +1,7 @@
 #include "Unit1.h"
 
 #include "UAcercade.h"
+#include "UEdRad.h"
 #include "UMagLimite.h"
 #include "UPlanNoche.h"
 #include "geometry/Calendar.h"
@@ -358,16 +359,14 @@ void TForm1::buildMenu() {
     Magnitudlimite1 = edit->addAction(QString::fromUtf8("Magnitud límite..."), this,
                                       [this] { Magnitudlimite1Click(); });
     Magnitudlimite1->setObjectName(QStringLiteral("Magnitudlimite1"));
-    Radiantes1 = edit->addAction(QStringLiteral("Radiantes"));
-    RadiantesdeTerentjeva1 = edit->addAction(QStringLiteral("Radiantes de Terentjeva"));
+    Radiantes1 = edit->addAction(QStringLiteral("Radiantes"), this, [this] { Radiantes1Click(); });
+    RadiantesdeTerentjeva1 = edit->addAction(QStringLiteral("Radiantes de Terentjeva"), this,
+                                             [this] { RadiantesdeTerentjeva1Click(); });
     QMenu* lists = menuBar()->addMenu(QStringLiteral("Listados"));
     RadiantesIMO1 =
         lists->addAction(QStringLiteral("Radiantes"), this, [this] { RadiantesIMO1Click(); });
     RadiantesdeTerentjeva2 = lists->addAction(QStringLiteral("Radiantes de Terentjeva"), this,
                                               [this] { RadiantesdeTerentjeva2Click(); });
-    // The radiant editor comes with its own feature.
-    for (QAction* later : {Radiantes1, RadiantesdeTerentjeva1})
-        later->setEnabled(false);
     const QList<QAction*> named{Salir1,        Dibujarmagnitud1,
                                 Radiantes1,    RadiantesdeTerentjeva1,
                                 RadiantesIMO1, RadiantesdeTerentjeva2};
@@ -667,6 +666,30 @@ void TForm1::Dibujarmagnitud1Click() {
         sbPintaMag->setEnabled(true);
         PaintBox1->setCursor(Qt::PointingHandCursor);
     }
+}
+
+void TForm1::Radiantes1Click() {
+    editRadiants(RadiantList::Imo);
+}
+
+void TForm1::RadiantesdeTerentjeva1Click() {
+    editRadiants(RadiantList::Terentjeva);
+}
+
+void TForm1::editRadiants(RadiantList list) {
+    if (!FEdRad)
+        return;
+    FEdRad->EditMode = list;
+    FEdRad->DataDir = dataDir_;
+    dialogs_.exec(*FEdRad);
+    for (QToolButton* b : {sbRad, sbRadTer, sbDesRad})
+        b->setChecked(false);
+    sbGoRad->setEnabled(false);
+    // The radiants are off and the table is read anew: the chart must not keep old symbols.
+    guarded([this] { LoadRadiants(sky_.radiants, sky_.driftLines, dataDir_); });
+    showDriftLines();
+    chartStale_ = true;
+    PaintBox1->update();
 }
 
 void TForm1::Planificarlanoche1Click() {

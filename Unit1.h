@@ -30,6 +30,7 @@ class QToolButton;
 class TAboutBox;
 class TFEdRad;
 class TFImpresion;
+enum class RadiantList;
 
 class TForm1 : public QMainWindow {
   public:
@@ -80,6 +81,9 @@ class TForm1 : public QMainWindow {
     void Planificarlanoche1Click();
     void Dibujarmagnitud1Click();
     void Magnitudlimite1Click();
+    // Menu "Edición": the radiant editor on either list; the radiants are reloaded after it.
+    void Radiantes1Click();
+    void RadiantesdeTerentjeva1Click();
 
     void sbFechaRadClick();
     void meMesChange();
@@ -169,6 +173,7 @@ class TForm1 : public QMainWindow {
     PrintSources printSources();
     void markStarAt(int x, int y);
     void showDriftLines();
+    void editRadiants(RadiantList list);
     // Runs an operation; a failure stops it there and is shown in the error box.
     template <typename F> void guarded(F operation);
 

@@ -31,7 +31,7 @@ int main(int argc, char* argv[]) {
     QtPrinter printer;
     TForm1 Form1(dialogs, printer);
     TAboutBox AboutBox(&Form1);
-    TFEdRad FEdRad(&Form1);
+    TFEdRad FEdRad(dialogs, &Form1);
     TFImpresion FImpresion(&Form1);
     Form1.AboutBox = &AboutBox;
     Form1.FEdRad = &FEdRad;

@@ -35,6 +35,11 @@ int QtDialogs::exec(QDialog& dialog) {
     return dialog.exec();
 }
 
+bool QtDialogs::confirm(const QString& text) {
+    return QMessageBox::question(owner(), QStringLiteral("Velumbra"), text,
+                                 QMessageBox::Yes | QMessageBox::Cancel) == QMessageBox::Yes;
+}
+
 QString QtDialogs::saveFileName(const QString& title, const QString& filter,
                                 const QString& suffix) {
     QFileDialog d(owner(), title, QString(), filter);

@@ -14,6 +14,8 @@ class Dialogs : public OutputDialogs {
     virtual void information(const QString& text) = 0;
     // A Yes/No question; true for Yes.
     virtual bool question(const QString& text) = 0;
+    // A Yes/Cancel confirmation; true for Yes.
+    virtual bool confirm(const QString& text) { return question(text); }
     // Shows a window of the program modally; returns its result code.
     virtual int exec(QDialog& dialog) = 0;
     // A save-file dialog that asks before overwriting; the empty text when cancelled.
@@ -26,6 +28,7 @@ class QtDialogs : public Dialogs {
     void error(const QString& text) override;
     void information(const QString& text) override;
     bool question(const QString& text) override;
+    bool confirm(const QString& text) override;
     int exec(QDialog& dialog) override;
     QString saveFileName(const QString& title, const QString& filter,
                          const QString& suffix) override;

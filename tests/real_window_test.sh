@@ -3,30 +3,7 @@
 # radiant date to 12 August, shows both radiant lists and goes to the Perseids; then reads the
 # status bar and a few chart pixels off screenshots. Screenshots stay in the artefact folder.
 set -euo pipefail
-program="$1"
-data="$2"
-artifacts="${3:-$(pwd)/real-window-artifacts}"
-mkdir -p "$artifacts"
-if [ -z "${INSIDE_XVFB:-}" ]; then
-    export INSIDE_XVFB=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$program" "$data" "$artifacts"
-fi
-unset QT_QPA_PLATFORM
-
-work=$(mktemp -d)
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
-cp "$data"/festrella "$data"/ffigura "$data"/fnombre "$data"/ftriangulo "$data"/fnumero \
-    "$data"/fradiante "$data"/fradter "$data"/fmaglim "$data"/escudo.bmp "$work"/
-cd "$work"
-"$program" >"$artifacts/program.log" 2>&1 &
-pid=$!
-
-wid=$(xdotool search --sync --onlyvisible --name '^Velumbra \(para' | head -n 1)
-sleep 1
-eval "$(xdotool getwindowgeometry --shell "$wid")"
-menu=$((HEIGHT - 452 - 19)) # the menu bar sits above the client area
-win_x=$X
-win_y=$Y
+source "$(dirname "$0")/real_program.sh" "$@"
 echo "window at $X,$Y size ${WIDTH}x$HEIGHT, menu bar $menu"
 
 click() { xdotool mousemove --sync $((win_x + $1)) $((win_y + menu + $2)) click 1; sleep 0.3; }
