@@ -72,8 +72,8 @@ RangeError::RangeError(const std::string& file)
 ConvertError::ConvertError(const std::string& text, const std::string& file)
     : VelumbraError("'" + text + "' no es un número entero válido", file,
                     file.empty() ? std::string()
-                                 : std::string("Corrija ese número en el archivo. ") +
-                                       kFreshCopy) {}
+                                 : std::string("Corrija ese número en el archivo. ") + kFreshCopy) {
+}
 
 DamagedRecordError::DamagedRecordError(const std::string& file, long long record,
                                        const std::string& field, const std::string& value,

@@ -103,8 +103,7 @@ int FindStar(const StarTable& t, std::int32_t number) {
     return found != 0 && t.at(found).loaded ? found : 0;
 }
 
-bool WriteRecordBytes(std::FILE* file, long offset, const unsigned char* bytes,
-                      std::size_t size) {
+bool WriteRecordBytes(std::FILE* file, long offset, const unsigned char* bytes, std::size_t size) {
     return std::fseek(file, offset, SEEK_SET) == 0 && std::fwrite(bytes, 1, size, file) == size &&
            std::fflush(file) == 0;
 }
@@ -187,8 +186,7 @@ void WriteStar(const StarTable& table, int slot, const std::string& dataDir,
     throw InOutError(InOutError::DiskWrite, path);
 }
 
-void ToggleMark(StarTable& table, int slot, const std::string& dataDir,
-                const RecordWrite& write) {
+void ToggleMark(StarTable& table, int slot, const std::string& dataDir, const RecordWrite& write) {
     Star& star = table.at(slot);
     const std::uint8_t before = star.LabelMark;
     star.LabelMark ^= 1;

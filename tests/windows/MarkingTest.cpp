@@ -74,6 +74,6 @@ TEST_F(Marking, FailedWriteShowsTheErrorAndKeepsScreenAndFileAlike) {
     std::filesystem::remove(dir.file("festrella"));
     form->PaintBox1MouseUp(p.x(), p.y());
     ASSERT_EQ(dialogs.errors.size(), 1);
-    EXPECT_TRUE(dialogs.errors[0].startsWith("File not found"));
+    EXPECT_TRUE(dialogs.errors[0].startsWith("No se encuentra el archivo"));
     EXPECT_EQ(form->sky().stars.at(slot).LabelMark, 0);
 }

@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Starts the real program in a virtual X display on data with a missing fnombre and a folder in
+# place of ftriangulo. Each failure must be shown once, in Spanish with the file's path, over a
+# window at its fixed size that shows chart 1. Screenshots stay in the artefact folder.
+set -euo pipefail
+program="$1"
+data="$2"
+artifacts="${3:-$(pwd)/damaged-start-artifacts}"
+mkdir -p "$artifacts"
+if [ -z "${INSIDE_XVFB:-}" ]; then
+    export INSIDE_XVFB=1
+    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$program" "$data" "$artifacts"
+fi
+unset QT_QPA_PLATFORM
+
+work=$(mktemp -d)
+trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+cp "$data"/festrella "$data"/ffigura "$data"/fnumero "$data"/fradiante "$data"/fradter \
+    "$data"/escudo.bmp "$work"/
+mkdir "$work/ftriangulo"
+cd "$work"
+"$program" >"$artifacts/program.log" 2>&1 &
+pid=$!
+
+fail=0
+check() { # condition text, then the command
+    local what="$1"
+    shift
+    if ! "$@"; then
+        echo "FAIL: $what" >&2
+        fail=1
+    fi
+}
+box_text() { # OCR of the error box in front
+    local box
+    box=$(xdotool search --sync --onlyvisible --name '^Velumbra$' | head -n 1)
+    import -window "$box" "$artifacts/$1.png"
+    convert "$artifacts/$1.png" -resize 300% "$work/box.png"
+    tesseract "$work/box.png" - 2>/dev/null
+}
+
+main=$(xdotool search --sync --onlyvisible --name '^Velumbra \(para' | head -n 1)
+sleep 1
+import -window root "$artifacts/01-first-error.png"
+first=$(box_text 01-box)
+echo "first box: $first"
+check "first box names fnombre" grep -q "fnombre" <<<"$first"
+check "first box says the file is missing" grep -qi "encuentra el archivo" <<<"$first"
+xdotool key Return
+sleep 1
+second=$(box_text 02-box)
+echo "second box: $second"
+check "second box names ftriangulo" grep -q "ftriangulo" <<<"$second"
+check "second box says access denied" grep -qi "Acceso denegado" <<<"$second"
+xdotool key Return
+sleep 1
+check "no third box" test -z "$(xdotool search --onlyvisible --name '^Velumbra$' || true)"
+
+eval "$(xdotool getwindowgeometry --shell "$main")"
+echo "window size ${WIDTH}x$HEIGHT"
+check "window keeps its width of 522, not ${WIDTH}" test "$WIDTH" -eq 522
+menu=$((HEIGHT - 452 - 19))
+check "window height ${HEIGHT} leaves room for a menu bar" test "$menu" -gt 10 -a "$menu" -lt 40
+import -window root "$artifacts/03-after.png"
+pixel() { # x, y in the chart -> colour as r,g,b
+    local px=$((X + 71 + $1)) py=$((Y + menu + 1 + $2))
+    convert "$artifacts/03-after.png" -format \
+        "%[fx:int(255*p{$px,$py}.r)],%[fx:int(255*p{$px,$py}.g)],%[fx:int(255*p{$px,$py}.b)]" info:
+}
+check "chart frame drawn" test "$(pixel 449 449)" = "0,0,0"
+check "grid of chart 1 (layout H) drawn" test "$(pixel 90 3)" = "255,0,0"
+convert "$artifacts/03-after.png" -crop "400x19+$X+$((Y + menu + 452))" +repage -resize 300% \
+    "$work/status.png"
+status=$(tesseract "$work/status.png" - --psm 7 2>/dev/null)
+echo "status bar: $status"
+check "status bar shows the centre of chart 1" grep -q "030 *+56" <<<"$status"
+exit $fail
