@@ -1,0 +1,204 @@
+// Data files damaged in the ways a disk or a hand edit damages them: every failure is the
+// program's own error, in Spanish, naming the file by its full path; damaged radiant records are
+// refused before any chart code sees them.
+#include "sky/Errors.h"
+#include "sky/Radiant.h"
+#include "sky/SkyFigures.h"
+#include "sky/StarTable.h"
+#include "tests/support/SkyFixtures.h"
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <limits>
+#include <memory>
+
+namespace {
+
+struct Loader {
+    const char* file;
+    std::function<void(const std::string&)> load;
+};
+
+std::vector<Loader> loaders() {
+    return {
+        {"festrella", [](const std::string& d) { LoadStars(*std::make_unique<StarTable>(), d); }},
+        {"ffigura", [](const std::string& d) { LoadFigures(*std::make_unique<FigureTable>(), d); }},
+        {"fnombre", [](const std::string& d) { LoadNames(*std::make_unique<NameTable>(), d); }},
+        {"ftriangulo",
+         [](const std::string& d) { LoadTriangles(*std::make_unique<TriangleTable>(), d); }},
+        {"fnumero", [](const std::string& d) { LoadNumbers(*std::make_unique<NumberTable>(), d); }},
+        {"fradiante", [](const std::string& d) { ReadRadiantFile(d, "fradiante"); }},
+        {"fradter", [](const std::string& d) { ReadRadiantFile(d, "fradter"); }},
+    };
+}
+
+// The error code a loader raises for its file, or 0 when it loads; any other exception fails.
+int errorCodeOf(const Loader& l, const TempDir& dir) {
+    try {
+        l.load(dir.path());
+    } catch (const InOutError& e) {
+        EXPECT_EQ(e.file(), dir.file(l.file));
+        return e.code();
+    } catch (const std::exception& e) {
+        ADD_FAILURE() << l.file << ": " << e.what();
+        return -1;
+    }
+    return 0;
+}
+
+Radiant sane(const std::string& code = "PER") {
+    Radiant r;
+    r.Code = code;
+    r.Name = "Perseidas";
+    r.StartDay = 197;
+    r.EndDay = 236;
+    r.MaxDay = 224;
+    r.RA = 48.0f;
+    r.Dec = 58.0f;
+    r.DriftRA = 1.35f;
+    r.DriftDec = 0.12f;
+    r.DiamRA = 5;
+    r.DiamDec = 5;
+    r.V = 59.0f;
+    r.R = 2.2f;
+    r.Thz = 100;
+    r.DrawFlag = 1;
+    return r;
+}
+
+} // namespace
+
+TEST(DamagedFiles, AFolderInPlaceOfAFileIsAccessDenied) {
+    for (const Loader& l : loaders()) {
+        TempDir dir;
+        std::filesystem::create_directory(dir.file(l.file));
+        EXPECT_EQ(errorCodeOf(l, dir), InOutError::AccessDenied) << l.file;
+    }
+}
+
+TEST(DamagedFiles, ADiskThatFailsToReadIsADiskReadError) {
+    // Reading this process's memory from address 0, which is never mapped, fails with EIO:
+    // a real read error of a regular file.
+    const std::string failing = "/proc/self/mem";
+    if (!std::filesystem::is_regular_file(failing))
+        GTEST_SKIP() << "no " << failing;
+    for (const Loader& l : loaders()) {
+        TempDir dir;
+        std::filesystem::create_symlink(failing, dir.file(l.file));
+        EXPECT_EQ(errorCodeOf(l, dir), InOutError::DiskRead) << l.file;
+    }
+}
+
+TEST(DamagedFiles, MessagesAreSpanishWithThePathOnTheSecondLineAndWhatToDo) {
+    TempDir dir;
+    const Loader names = loaders()[2];
+    try {
+        names.load(dir.path());
+        FAIL() << "fnombre loaded from an empty folder";
+    } catch (const VelumbraError& e) {
+        const std::string text = ErrorText(e);
+        const std::string firstTwo = "No se encuentra el archivo\n" + dir.file("fnombre") + "\n";
+        EXPECT_EQ(text.substr(0, firstTwo.size()), firstTwo);
+        EXPECT_NE(text.find("~/.local/share/velumbra"), std::string::npos) << text;
+    }
+    EXPECT_EQ(ErrorText(RangeError()), "Error de rango") << "no file, no second line";
+    EXPECT_EQ(std::string(ConvertError("1O0").what()), "'1O0' no es un número entero válido");
+    EXPECT_EQ(std::string(InOutError(InOutError::DiskWrite, "/x/festrella").what()),
+              "Error de escritura en disco");
+}
+
+TEST(RadiantFiles, LargeFilesAreReadRecordByRecordUpToTheTablesFlaggedRecords) {
+    TempDir dir;
+    // Over 1 MiB of unflagged records, then three flagged ones.
+    std::vector<Radiant> records(16000, sane("OFF"));
+    for (Radiant& r : records)
+        r.DrawFlag = 0;
+    for (const char* code : {"AAA", "BBB", "CCC"})
+        records.push_back(sane(code));
+    const auto bytes = RadiantFileBytes(records);
+    ASSERT_GT(bytes.size(), 1u << 20);
+    dir.write("fradiante", bytes);
+    dir.write("fradter", std::string());
+
+    RadiantTable table;
+    std::vector<std::string> lines;
+    LoadRadiants(table, lines, dir.path());
+    ASSERT_EQ(table.count(), 3);
+    EXPECT_EQ(table.at(2).Code, "CCC");
+    // The listings and the editor read every record, flagged or not.
+    const auto all = ReadRadiantFile(dir.path(), "fradiante");
+    ASSERT_EQ(all.size(), records.size());
+    EXPECT_EQ(all.back().Code, "CCC");
+}
+
+TEST(RadiantFiles, DamagedValuesAreRefusedNamingFileRecordAndField) {
+    constexpr float nan = std::numeric_limits<float>::quiet_NaN();
+    constexpr float inf = std::numeric_limits<float>::infinity();
+    struct Case {
+        std::function<void(Radiant&)> damage;
+        const char* field;
+    };
+    const Case cases[] = {
+        {[](Radiant& r) { r.RA = nan; }, "A.R."},
+        {[](Radiant& r) { r.Dec = -inf; }, "Dec"},
+        {[](Radiant& r) { r.RA = 3e38f; }, "A.R."},
+        {[](Radiant& r) { r.DriftRA = nan; }, "Deriva A.R."},
+        {[](Radiant& r) { r.DriftDec = 1000.1f; }, "Deriva Dec"},
+        {[](Radiant& r) { r.V = inf; }, "V"},
+        {[](Radiant& r) { r.R = -2e9f; }, "R"},
+        {[](Radiant& r) { r.StartDay = -5; }, "Inicio"},
+        {[](Radiant& r) { r.EndDay = 731; }, "Fin"},
+        {[](Radiant& r) { r.MaxDay = 32767; }, "Máximo"},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        Radiant bad = sane("BAD");
+        c.damage(bad);
+        dir.write("fradiante", RadiantFileBytes({sane("AAA"), sane("BBB"), bad, sane("CCC")}));
+        dir.write("fradter", RadiantFileBytes({sane("T01")}));
+        RadiantTable table;
+        std::vector<std::string> lines;
+        std::vector<std::string> reported;
+        LoadRadiants(table, lines, dir.path(),
+                     [&](const VelumbraError& e) { reported.push_back(ErrorText(e)); });
+        ASSERT_EQ(reported.size(), 1u) << c.field;
+        const std::string& text = reported[0];
+        EXPECT_EQ(text.rfind("Registro 3 dañado: " + std::string(c.field) + " vale ", 0), 0u)
+            << text;
+        EXPECT_NE(text.find("\n" + dir.file("fradiante") + "\n"), std::string::npos) << text;
+        // The records before the damaged one, then the next file.
+        ASSERT_EQ(table.count(), 3) << c.field;
+        EXPECT_EQ(table.at(1).Code, "BBB");
+        EXPECT_EQ(table.at(2).Code, "T01");
+        EXPECT_EQ(lines.size(), 3u);
+        EXPECT_THROW(ReadRadiantFile(dir.path(), "fradiante"), DamagedRecordError) << c.field;
+    }
+}
+
+TEST(RadiantFiles, EveryRecordTheEditorCanWriteIsAccepted) {
+    std::vector<Radiant> edges;
+    for (float ra : {0.0f, 359.9f})
+        for (float dec : {-90.0f, 90.0f})
+            for (float drift : {-3.0f, 3.0f}) {
+                Radiant r = sane();
+                r.RA = ra;
+                r.Dec = dec;
+                r.DriftRA = r.DriftDec = drift;
+                r.V = 99.9f;
+                r.R = 5.0f;
+                r.StartDay = 1;
+                r.EndDay = 730;
+                r.MaxDay = 0;
+                edges.push_back(r);
+            }
+    Radiant widest = sane();
+    widest.RA = widest.V = kRadiantValueLimit;
+    widest.Dec = widest.DriftRA = -kRadiantValueLimit;
+    edges.push_back(widest);
+    TempDir dir;
+    dir.write("fradter", RadiantFileBytes(edges));
+    EXPECT_EQ(ReadRadiantFile(dir.path(), "fradter").size(), edges.size());
+}
