@@ -31,18 +31,27 @@ check() { # condition text, then the command
         fail=1
     fi
 }
+wait_window() { # title pattern -> id of the first visible window, waiting up to 20 s
+    local id=""
+    for _ in $(seq 40); do
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
+        [ -n "$id" ] && break
+        sleep 0.5
+    done
+    [ -n "$id" ] || { echo "FAIL: no window '$1'" >&2; exit 1; }
+    echo "$id"
+}
 box_text() { # OCR of the error box in front
     local box
-    box=$(xdotool search --sync --onlyvisible --name '^Velumbra$' | head -n 1)
+    box=$(wait_window '^Velumbra$')
+    sleep 1
     import -window "$box" "$artifacts/$1.png"
     convert "$artifacts/$1.png" -resize 300% "$work/box.png"
     tesseract "$work/box.png" - 2>/dev/null
 }
 
-main=$(xdotool search --sync --onlyvisible --name '^Velumbra \(para' | head -n 1)
-sleep 1
-import -window root "$artifacts/01-first-error.png"
 first=$(box_text 01-box)
+import -window root "$artifacts/01-first-error.png"
 echo "first box: $first"
 check "first box names fnombre" grep -q "fnombre" <<<"$first"
 check "first box says the file is missing" grep -qi "encuentra el archivo" <<<"$first"
@@ -56,6 +65,7 @@ xdotool key Return
 sleep 1
 check "no third box" test -z "$(xdotool search --onlyvisible --name '^Velumbra$' || true)"
 
+main=$(wait_window '^Velumbra \(para')
 eval "$(xdotool getwindowgeometry --shell "$main")"
 echo "window size ${WIDTH}x$HEIGHT"
 check "window keeps its width of 522, not ${WIDTH}" test "$WIDTH" -eq 522
