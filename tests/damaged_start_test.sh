@@ -7,16 +7,12 @@ program="$1"
 data="$2"
 artifacts="${3:-$(pwd)/damaged-start-artifacts}"
 mkdir -p "$artifacts"
-if [ -z "${INSIDE_XVFB:-}" ]; then
-    export INSIDE_XVFB=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$program" "$data" "$artifacts"
-fi
-unset QT_QPA_PLATFORM
+# shellcheck source=support/xvfb-session.sh
+. "$(dirname "$0")/support/xvfb-session.sh" "$program" "$data" "$artifacts"
 
 work=$(mktemp -d)
 trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
-cp "$data"/festrella "$data"/ffigura "$data"/fnumero "$data"/fradiante "$data"/fradter \
-    "$data"/escudo.bmp "$work"/
+for f in festrella ffigura fnumero fradiante fradter escudo.bmp; do cp "$data/$f" "$work/"; done
 mkdir "$work/ftriangulo"
 cd "$work"
 "$program" >"$artifacts/program.log" 2>&1 &
@@ -41,28 +37,23 @@ wait_window() { # title pattern -> id of the first visible window, waiting up to
     [ -n "$id" ] || { echo "FAIL: no window '$1'" >&2; exit 1; }
     echo "$id"
 }
-box_text() { # OCR of the error box in front
-    local box
+expect_box() { # number, file it names, its first line; then dismisses it
+    local box text
     box=$(wait_window '^Velumbra$')
     sleep 1
-    import -window "$box" "$artifacts/$1.png"
-    convert "$artifacts/$1.png" -resize 300% "$work/box.png"
-    tesseract "$work/box.png" - 2>/dev/null
+    import -window root "$artifacts/0$1-error.png"
+    import -window "$box" "$work/box.png"
+    convert "$work/box.png" -resize 300% "$work/box.png"
+    text=$(tesseract "$work/box.png" - 2>/dev/null)
+    echo "box $1: $text"
+    check "box $1 names $2" grep -q "/$2\$" <<<"$text"
+    check "box $1 says '$3'" grep -qi "$3" <<<"$text"
+    xdotool key Return
+    sleep 1
 }
 
-first=$(box_text 01-box)
-import -window root "$artifacts/01-first-error.png"
-echo "first box: $first"
-check "first box names fnombre" grep -q "fnombre" <<<"$first"
-check "first box says the file is missing" grep -qi "encuentra el archivo" <<<"$first"
-xdotool key Return
-sleep 1
-second=$(box_text 02-box)
-echo "second box: $second"
-check "second box names ftriangulo" grep -q "ftriangulo" <<<"$second"
-check "second box says access denied" grep -qi "Acceso denegado" <<<"$second"
-xdotool key Return
-sleep 1
+expect_box 1 fnombre "encuentra el archivo"
+expect_box 2 ftriangulo "Acceso denegado"
 check "no third box" test -z "$(xdotool search --onlyvisible --name '^Velumbra$' || true)"
 
 main=$(wait_window '^Velumbra \(para')

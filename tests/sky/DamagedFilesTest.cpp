@@ -49,26 +49,6 @@ int errorCodeOf(const Loader& l, const TempDir& dir) {
     return 0;
 }
 
-Radiant sane(const std::string& code = "PER") {
-    Radiant r;
-    r.Code = code;
-    r.Name = "Perseidas";
-    r.StartDay = 197;
-    r.EndDay = 236;
-    r.MaxDay = 224;
-    r.RA = 48.0f;
-    r.Dec = 58.0f;
-    r.DriftRA = 1.35f;
-    r.DriftDec = 0.12f;
-    r.DiamRA = 5;
-    r.DiamDec = 5;
-    r.V = 59.0f;
-    r.R = 2.2f;
-    r.Thz = 100;
-    r.DrawFlag = 1;
-    return r;
-}
-
 } // namespace
 
 TEST(DamagedFiles, AFolderInPlaceOfAFileIsAccessDenied) {
@@ -113,11 +93,11 @@ TEST(DamagedFiles, MessagesAreSpanishWithThePathOnTheSecondLineAndWhatToDo) {
 TEST(RadiantFiles, LargeFilesAreReadRecordByRecordUpToTheTablesFlaggedRecords) {
     TempDir dir;
     // Over 1 MiB of unflagged records, then three flagged ones.
-    std::vector<Radiant> records(16000, sane("OFF"));
+    std::vector<Radiant> records(16000, Perseids("OFF"));
     for (Radiant& r : records)
         r.DrawFlag = 0;
     for (const char* code : {"AAA", "BBB", "CCC"})
-        records.push_back(sane(code));
+        records.push_back(Perseids(code));
     const auto bytes = RadiantFileBytes(records);
     ASSERT_GT(bytes.size(), 1u << 20);
     dir.write("fradiante", bytes);
@@ -155,10 +135,11 @@ TEST(RadiantFiles, DamagedValuesAreRefusedNamingFileRecordAndField) {
     };
     for (const Case& c : cases) {
         TempDir dir;
-        Radiant bad = sane("BAD");
+        Radiant bad = Perseids("BAD");
         c.damage(bad);
-        dir.write("fradiante", RadiantFileBytes({sane("AAA"), sane("BBB"), bad, sane("CCC")}));
-        dir.write("fradter", RadiantFileBytes({sane("T01")}));
+        dir.write("fradiante",
+                  RadiantFileBytes({Perseids("AAA"), Perseids("BBB"), bad, Perseids("CCC")}));
+        dir.write("fradter", RadiantFileBytes({Perseids("T01")}));
         RadiantTable table;
         std::vector<std::string> lines;
         std::vector<std::string> reported;
@@ -183,7 +164,7 @@ TEST(RadiantFiles, EveryRecordTheEditorCanWriteIsAccepted) {
     for (float ra : {0.0f, 359.9f})
         for (float dec : {-90.0f, 90.0f})
             for (float drift : {-3.0f, 3.0f}) {
-                Radiant r = sane();
+                Radiant r = Perseids();
                 r.RA = ra;
                 r.Dec = dec;
                 r.DriftRA = r.DriftDec = drift;
@@ -194,7 +175,7 @@ TEST(RadiantFiles, EveryRecordTheEditorCanWriteIsAccepted) {
                 r.MaxDay = 0;
                 edges.push_back(r);
             }
-    Radiant widest = sane();
+    Radiant widest = Perseids();
     widest.RA = widest.V = kRadiantValueLimit;
     widest.Dec = widest.DriftRA = -kRadiantValueLimit;
     edges.push_back(widest);

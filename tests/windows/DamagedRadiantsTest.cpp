@@ -9,26 +9,6 @@
 #include <functional>
 #include <limits>
 
-namespace {
-
-Radiant shower(const std::string& code) {
-    Radiant r;
-    r.Code = code;
-    r.Name = "Prueba " + code;
-    r.StartDay = 210;
-    r.EndDay = 230;
-    r.MaxDay = 224;
-    r.RA = 46.0f;
-    r.Dec = 57.0f;
-    r.DriftRA = 1.3f;
-    r.DiamRA = 5;
-    r.DiamDec = 5;
-    r.DrawFlag = 1;
-    return r;
-}
-
-} // namespace
-
 using DamagedRadiants = FormFixture;
 
 TEST_F(DamagedRadiants, AreRefusedAtStartAndEveryRedrawAfterwardsRaisesNothing) {
@@ -38,9 +18,9 @@ TEST_F(DamagedRadiants, AreRefusedAtStartAndEveryRedrawAfterwardsRaisesNothing) 
         [](Radiant& r) { r.StartDay = -5; },
     };
     for (const auto& damage : damages) {
-        Radiant bad = shower("BAD");
+        Radiant bad = Perseids("BAD");
         damage(bad);
-        dir.write("fradiante", RadiantFileBytes({shower("PER"), bad}));
+        dir.write("fradiante", RadiantFileBytes({Perseids("PER"), bad}));
         dir.write("fradter", RadiantFileBytes({}));
         dialogs.errors.clear();
         start();
@@ -59,7 +39,7 @@ TEST_F(DamagedRadiants, AreRefusedAtStartAndEveryRedrawAfterwardsRaisesNothing) 
         form->lbDesRad->item(0)->setSelected(true);
         form->Button1Click();
         EXPECT_EQ(dialogs.errors.size(), 1) << dialogs.errors.join("\n").toStdString();
-        EXPECT_EQ(status(0), "Centro (J2000): 046 +57");
+        EXPECT_EQ(status(0), "Centro (J2000): 048 +58");
         form.reset();
     }
 }
