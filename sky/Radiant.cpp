@@ -93,7 +93,7 @@ std::string RadiantLine(const Radiant& r) {
 
 namespace {
 
-std::string valueText(double v) {
+std::string valueText(float v) {
     if (std::isnan(v))
         return "NaN (no es un número)";
     if (std::isinf(v))
@@ -110,7 +110,9 @@ void checkDay(std::int16_t day, const char* field, const std::string& path, long
 
 void checkValue(float v, const char* field, const std::string& path, long long record) {
     if (!(std::fabs(v) <= kRadiantValueLimit))
-        throw DamagedRecordError(path, record, field, valueText(v), "entre -1000 y 1000");
+        throw DamagedRecordError(path, record, field, valueText(v),
+                                 "entre -" + valueText(kRadiantValueLimit) + " y " +
+                                     valueText(kRadiantValueLimit));
 }
 
 } // namespace

@@ -156,6 +156,15 @@ class Catalogue {
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file_;
 };
 
+// The mark the file holds at `place` after a failed write, or `otherwise` when it cannot be read.
+std::uint8_t markInFile(const std::string& dataDir, int place, std::uint8_t otherwise) {
+    try {
+        return Catalogue(DataPath(dataDir, kStarFile)).read(place)[kMarkOffset];
+    } catch (const VelumbraError&) {
+        return otherwise;
+    }
+}
+
 bool sameStarApartFromTheMark(const Record& a, const Record& b) {
     for (std::size_t i = 0; i < a.size(); ++i)
         if (i != kMarkOffset && a[i] != b[i])
@@ -192,13 +201,13 @@ void ToggleMark(StarTable& table, int slot, const std::string& dataDir, const Re
     star.LabelMark ^= 1;
     try {
         WriteStar(table, slot, dataDir, write);
+    } catch (const InOutError& e) {
+        star.LabelMark = before;
+        if (e.code() == InOutError::DiskWrite)
+            star.LabelMark = markInFile(dataDir, star.place, before);
+        throw;
     } catch (const VelumbraError&) {
         star.LabelMark = before;
-        try {
-            star.LabelMark = Catalogue(DataPath(dataDir, kStarFile)).read(star.place)[kMarkOffset];
-        } catch (const VelumbraError&) {
-            // An unreadable file shows nothing to agree with; the old mark stays.
-        }
         throw;
     }
 }

@@ -46,7 +46,7 @@ expect_box() { # number, file it names, its first line; then dismisses it
     convert "$work/box.png" -resize 300% "$work/box.png"
     text=$(tesseract "$work/box.png" - 2>/dev/null)
     echo "box $1: $text"
-    check "box $1 names $2" grep -q "/$2\$" <<<"$text"
+    check "box $1 names $2" grep -q "$2\$" <<<"$text"
     check "box $1 says '$3'" grep -qi "$3" <<<"$text"
     xdotool key Return
     sleep 1

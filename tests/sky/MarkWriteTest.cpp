@@ -73,11 +73,13 @@ TEST(MarkWrite, GoesWhereTheStarWasReadWhateverItsStoredFilePos) {
 TEST(MarkWrite, ACatalogueChangedSinceLoadingIsNotWritten) {
     Loaded c(10, [](int k) { return k; });
     Bytes other = catalogue(10, [](int k) { return k; });
-    other[3 * kStarRecordSize] ^= 0x55; // another star number at place 3
+    other[3 * kStarRecordSize] ^= 0x55; // another, marked star at place 3
+    other[3 * kStarRecordSize + 14] = 1;
     c.dir.write("festrella", other);
     const int slot = c.slotOf(1000 - 3);
     EXPECT_THROW(ToggleMark(*c.table, slot, c.dir.path()), VelumbraError);
     EXPECT_EQ(c.dir.read("festrella"), other);
+    EXPECT_EQ(c.table->at(slot).LabelMark, 0) << "the other star's mark is not this one's";
 }
 
 TEST(MarkWrite, AWriteFailingHalfWayPutsTheOldBytesBack) {
