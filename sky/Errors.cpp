@@ -78,6 +78,7 @@ ConvertError::ConvertError(const std::string& text, const std::string& file)
 DamagedRecordError::DamagedRecordError(const std::string& file, long long record,
                                        const std::string& field, const std::string& value,
                                        const std::string& allowed)
-    : VelumbraError("Registro " + std::to_string(record) + " dañado: " + field + " vale " + value +
-                        " (debe estar " + allowed + ")",
-                    file, std::string("No se ha cargado el archivo. ") + kFreshCopy) {}
+    : VelumbraError(
+          "Registro " + std::to_string(record) + " dañado: " + field + " vale " + value +
+              " (debe estar " + allowed + ")",
+          file, std::string("La lectura del archivo se detuvo en ese registro. ") + kFreshCopy) {}
