@@ -16,6 +16,7 @@
 #include "output/UImpresion.h"
 #include "platform/ChartView.h"
 #include "platform/Dialogs.h"
+#include "platform/FileSizeSignal.h"
 #include "platform/Glyphs.h"
 #include "platform/Logo.h"
 #include "platform/PictureFile.h"
@@ -67,10 +68,7 @@ constexpr int kFreeCentre = 12;
 constexpr int kGoToEntries = 200;
 
 QString errorText(const VelumbraError& e) {
-    QString text = QString::fromStdString(e.what());
-    if (!e.file().empty())
-        text += QStringLiteral("\nArchivo: ") + QString::fromStdString(e.file());
-    return text;
+    return QString::fromStdString(ErrorText(e));
 }
 
 QFrame* makePanel(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
@@ -390,21 +388,28 @@ void TForm1::FormActivate() {
     if (activated_)
         return;
     activated_ = true;
-    guarded([this] {
-        dataDir_ = QDir::currentPath().toStdString();
-        view_.ChartSize = static_cast<std::int16_t>(PaintBox1->width());
-        view_.GridStep = static_cast<std::int16_t>(Round(view_.ChartSize * 0.2));
-        view_.ZoomLevel = 1;
-        view_.MagLimit = 7;
-        TakePrintUnits(printer_, view_);
-        view_.MarkMode = false;
-        LoadSky(sky_, dataDir_);
-        cbCarta->setCurrentIndex(0);
-    });
-    // Also after a failed load: the list shows the radiants read before it, line for record.
+    IgnoreFileSizeSignal();
+    dataDir_ = QDir::currentPath().toStdString();
+    view_.ChartSize = static_cast<std::int16_t>(PaintBox1->width());
+    view_.GridStep = static_cast<std::int16_t>(Round(view_.ChartSize * 0.2));
+    view_.ZoomLevel = 1;
+    view_.MagLimit = 7;
+    TakePrintUnits(printer_, view_);
+    view_.MarkMode = false;
+    // A file that fails leaves its table as far as it was read; every other file is still
+    // read, and the chart shows what there is.
+    QStringList failures;
+    LoadSky(sky_, dataDir_, [&failures](const VelumbraError& e) { failures << errorText(e); });
+    cbCarta->setCurrentIndex(0);
     showDriftLines();
     chartStale_ = true;
     PaintBox1->update();
+    // Each failure once, over the window already at its size and showing chart 1.
+    if (!failures.isEmpty())
+        QTimer::singleShot(0, this, [this, failures] {
+            for (const QString& text : failures)
+                dialogs_.error(text);
+        });
 }
 
 void TForm1::showDriftLines() {
@@ -502,21 +507,9 @@ void TForm1::PaintBox1MouseUp(int x, int y) {
 
 void TForm1::markStarAt(int x, int y) {
     const int slot = NearestStar(view_, sky_.stars, x, y);
-    if (slot != 0) {
-        Star& star = sky_.stars.at(slot);
-        const std::uint8_t before = star.LabelMark;
-        star.LabelMark ^= 1;
-        bool written = false;
-        guarded([&] {
-            WriteStar(sky_.stars, slot, dataDir_);
-            written = true;
-        });
-        // The file keeps the old mark, so the chart must too.
-        if (!written) {
-            star.LabelMark = before;
-            return;
-        }
-    }
+    // A failed write leaves the mark in memory as the file holds it.
+    if (slot != 0)
+        guarded([&] { ToggleMark(sky_.stars, slot, dataDir_); });
     RedrawChart();
 }
 

@@ -10,5 +10,6 @@ constexpr double kPi = 3.141592653589793;
 // cosine are those of -pi/2). |x| > 1 raises the invalid floating point operation error.
 long double ArcSine(long double x);
 
-// sin(x) / cos(x) in extended precision; a zero cosine raises the division by zero error.
+// sin(x) / cos(x) in extended precision. No long double has a cosine of exactly zero, so there is
+// nothing to guard: at the one nearest a right angle the result is merely very large.
 long double Tangent(long double x);

@@ -16,6 +16,8 @@ bool validMonth(int month) {
 } // namespace
 
 std::int16_t DayOfYear(int day, int month) {
+    if (day < 0 || day > 255)
+        throw RangeError();
     if (!validMonth(month))
         return 0;
     return static_cast<std::int16_t>(kDaysBefore[month - 1] + day);

@@ -6,7 +6,8 @@
 // the following year (periods that cross the year end).
 
 // Day number of (day, month): 1 January is 1, 31 December 365. The day is not checked against
-// the month (29 February gives 60). A month outside 1..12 gives 0.
+// the month (29 February gives 60). A month outside 1..12 gives 0; a day outside the byte it is
+// held in, 0..255, raises the range error.
 std::int16_t DayOfYear(int day, int month);
 
 // Day and month of a day number; 366..730 are read as days of the following year. Above 730

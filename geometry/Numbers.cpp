@@ -1,5 +1,7 @@
 #include "geometry/Numbers.h"
 
+#include "sky/Errors.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -7,7 +9,12 @@
 #include <vector>
 
 long long Round(double x) {
-    return static_cast<long long>(std::nearbyint(x));
+    const double r = std::nearbyint(x);
+    // 2^63 is exact in a double; the range of long long is [-2^63, 2^63).
+    constexpr double kLimit = 9223372036854775808.0;
+    if (!(r >= -kLimit && r < kLimit))
+        throw RangeError();
+    return static_cast<long long>(r);
 }
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "output/TextPages.h"
 #include "sky/Errors.h"
-#include "sky/RadiantReader.h"
+#include "sky/Radiant.h"
 
 namespace {
 
@@ -33,19 +33,18 @@ void PrintListingPages(ListingKind kind, Printer& printer, PrintSources& sources
                        const std::string& dataDir) {
     RadiantReader reader(dataDir, ListingFile(kind));
     TextPages pages(printer, sources, "Radiantes", ListingHeading(kind));
-    Radiant r;
-    int printed = 0;
-    while (reader.next(r)) {
-        pages.PrintLine(ListingLine(kind, r), false);
-        ++printed;
+    try {
+        for (Radiant r; reader.next(r);)
+            pages.PrintLine(ListingLine(kind, r), false);
+    } catch (const InOutError& e) {
+        if (e.code() != InOutError::ReadBeyondEnd)
+            throw;
+        // The user gets the pages of the whole records, then hears about the rest.
+        pages.finish();
+        throw VelumbraError("El archivo termina en un registro incompleto. Se han impreso los "
+                            "registros completos que lo preceden (" +
+                                std::to_string(reader.record()) + ").",
+                            reader.path(), "Sustitúyalo por una copia en buen estado.");
     }
     pages.finish();
-    if (reader.torn())
-        throw VelumbraError("El archivo " + reader.name() +
-                                " termina en un registro incompleto. Se han impreso los "
-                                "registros completos que lo preceden (" +
-                                std::to_string(printed) +
-                                "); el resto está dañado. Sustitúyalo por una copia en buen "
-                                "estado.",
-                            reader.name());
 }

@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-liberation fonts-dejavu-core
     qt6-translations-l10n xvfb xauth xdotool imagemagick tesseract-ocr
     locales python3 libnova-dev qt6-charts-dev poppler-utils cups cups-filters ghostscript
-    printer-driver-cups-pdf)
+    printer-driver-cups-pdf clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,32 +1,11 @@
 #include "sky/BinaryFile.h"
 
-#include "sky/Errors.h"
-
-#include <algorithm>
 #include <cstring>
-#include <fstream>
 
 std::string DataPath(const std::string& dataDir, const std::string& name) {
     if (dataDir.empty())
         return name;
     return dataDir.back() == '/' ? dataDir + name : dataDir + "/" + name;
-}
-
-std::vector<unsigned char> ReadFileCapped(const std::string& path, const std::string& name,
-                                          std::size_t maxBytes, std::size_t& size) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in)
-        throw InOutError(InOutError::FileNotFound, name);
-    const auto end = in.tellg();
-    if (end < 0)
-        throw InOutError(InOutError::AccessDenied, name);
-    size = static_cast<std::size_t>(end);
-    std::vector<unsigned char> bytes(std::min(size, maxBytes));
-    in.seekg(0);
-    if (!bytes.empty() &&
-        !in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())))
-        throw InOutError(InOutError::ReadBeyondEnd, name);
-    return bytes;
 }
 
 std::int16_t GetI16(const unsigned char* p) {

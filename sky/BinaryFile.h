@@ -1,18 +1,10 @@
 #pragma once
-// Reading and writing the binary data files: fixed-size little-endian records, read whole
-// (the files are small) with a cap so that an oversized file is never read in full.
-#include <cstddef>
+// The binary data files: where they are, and the little-endian fields of their records.
 #include <cstdint>
 #include <string>
-#include <vector>
 
 // Path of a data file: the data directory and its bare name.
 std::string DataPath(const std::string& dataDir, const std::string& name);
-
-// Reads at most maxBytes of the file. Raises "File not found" when it cannot be opened.
-// `size` receives the whole file size.
-std::vector<unsigned char> ReadFileCapped(const std::string& path, const std::string& name,
-                                          std::size_t maxBytes, std::size_t& size);
 
 // Little-endian field access within a record.
 std::int16_t GetI16(const unsigned char* p);

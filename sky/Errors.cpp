@@ -1,20 +1,84 @@
 #include "sky/Errors.h"
 
 namespace {
+
+// Where a user finds a good copy of a data file: run.sh works on the user's copy and copies a
+// file that is missing there again from the program's data folder.
+const char* const kFreshCopy =
+    "Copie de nuevo el archivo original desde la carpeta data de Velumbra (run.sh trabaja "
+    "con la copia de ~/.local/share/velumbra y repone allí los archivos que faltan).";
+
 const char* inOutMessage(InOutError::Code code) {
     switch (code) {
     case InOutError::FileNotFound:
-        return "File not found";
+        return "No se encuentra el archivo";
     case InOutError::AccessDenied:
-        return "Access denied";
+        return "Acceso denegado";
+    case InOutError::DiskRead:
+        return "Error de lectura en disco";
     case InOutError::ReadBeyondEnd:
-        return "Read beyond end of file";
+        return "Lectura más allá del final del archivo";
     case InOutError::DiskWrite:
-        return "Disk write error";
+        return "Error de escritura en disco";
     }
-    return "I/O error";
+    return "Error de entrada/salida";
 }
+
+std::string inOutAdvice(InOutError::Code code) {
+    switch (code) {
+    case InOutError::FileNotFound:
+        return kFreshCopy;
+    case InOutError::AccessDenied:
+        return "Compruebe que es un archivo (no una carpeta) y que tiene permiso para leerlo "
+               "y escribirlo.";
+    case InOutError::DiskRead:
+        return std::string("El disco no pudo leer el archivo. ") + kFreshCopy;
+    case InOutError::ReadBeyondEnd:
+        return std::string("El archivo está cortado o dañado. ") + kFreshCopy;
+    case InOutError::DiskWrite:
+        return "Compruebe el espacio libre, los permisos y el límite de tamaño de archivo; el "
+               "archivo conserva su contenido anterior.";
+    }
+    return kFreshCopy;
+}
+
 } // namespace
 
+std::string ErrorText(const VelumbraError& e) {
+    std::string text = e.what();
+    if (!e.file().empty())
+        text += "\n" + e.file();
+    if (!e.advice().empty())
+        text += "\n" + e.advice();
+    return text;
+}
+
+void RaiseError(const VelumbraError&) {
+    // Reports are made from inside the handler, so the error goes on with its own type.
+    throw;
+}
+
 InOutError::InOutError(Code code, const std::string& file)
-    : VelumbraError(inOutMessage(code), file), code_(code) {}
+    : VelumbraError(inOutMessage(code), file, file.empty() ? std::string() : inOutAdvice(code)),
+      code_(code) {}
+
+RangeError::RangeError(const std::string& file)
+    : VelumbraError("Error de rango", file,
+                    file.empty() ? std::string()
+                                 : std::string("El archivo tiene más registros o valores más "
+                                               "grandes de los que admite Velumbra. ") +
+                                       kFreshCopy) {}
+
+ConvertError::ConvertError(const std::string& text, const std::string& file)
+    : VelumbraError("'" + text + "' no es un número entero válido", file,
+                    file.empty() ? std::string()
+                                 : std::string("Corrija ese número en el archivo. ") + kFreshCopy) {
+}
+
+DamagedRecordError::DamagedRecordError(const std::string& file, long long record,
+                                       const std::string& field, const std::string& value,
+                                       const std::string& allowed)
+    : VelumbraError(
+          "Registro " + std::to_string(record) + " dañado: " + field + " vale " + value +
+              " (debe estar " + allowed + ")",
+          file, std::string("La lectura del archivo se detuvo en ese registro. ") + kFreshCopy) {}

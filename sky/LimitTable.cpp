@@ -13,17 +13,19 @@ std::size_t index(int k) {
     return static_cast<std::size_t>(k - 1);
 }
 
-[[noreturn]] void badLine(int line, const std::string& what) {
+const char* const kReinstall = "Reinstale el archivo de datos.";
+
+[[noreturn]] void badLine(const std::string& path, int line, const std::string& what) {
     throw VelumbraError("Línea " + std::to_string(line) + " de la tabla de recuentos: " + what +
-                            ". Reinstale el archivo de datos.",
-                        kLimitFile);
+                            ".",
+                        path, kReinstall);
 }
 
 // "M.M": the digits either side of the point, as tenths.
-int parseTenths(const std::string& text, int line) {
+int parseTenths(const std::string& path, const std::string& text, int line) {
     if (text.size() != 3 || text[1] != '.' || text[0] < '0' || text[0] > '9' || text[2] < '0' ||
         text[2] > '9')
-        badLine(line, "magnitud '" + text + "' no válida");
+        badLine(path, line, "magnitud '" + text + "' no válida");
     return (text[0] - '0') * 10 + (text[2] - '0');
 }
 } // namespace
@@ -44,7 +46,8 @@ void LimitTable::clear() {
 void LoadLimits(LimitTable& table, const std::string& dataDir) {
     table.clear();
     try {
-        TextFile file(DataPath(dataDir, kLimitFile), kLimitFile);
+        const std::string path = DataPath(dataDir, kLimitFile);
+        TextFile file(path);
         int line = 0;
         int lastArea = 0;
         while (!file.atEnd()) {
@@ -52,24 +55,24 @@ void LoadLimits(LimitTable& table, const std::string& dataDir) {
             ++line;
             if (text.empty())
                 continue;
-            const int area = ParseInt32(Columns(text, 1, 2), kLimitFile);
-            const int count = ParseInt32(Columns(text, 4, 3), kLimitFile);
-            const int tenths = parseTenths(Columns(text, 8, 3), line);
+            const int area = ParseInt32(Columns(text, 1, 2), path);
+            const int count = ParseInt32(Columns(text, 4, 3), path);
+            const int tenths = parseTenths(path, Columns(text, 8, 3), line);
             if (area < lastArea || area > kLimitAreas || area < 1)
-                badLine(line, "área " + std::to_string(area) + " fuera de orden");
+                badLine(path, line, "área " + std::to_string(area) + " fuera de orden");
             std::vector<LimitRow>& rows = table.area(area);
             if (!rows.empty() && (count <= rows.back().count || tenths < rows.back().tenths))
-                badLine(line, "los recuentos y las magnitudes deben crecer");
+                badLine(path, line, "los recuentos y las magnitudes deben crecer");
             if (count < 0)
-                badLine(line, "recuento negativo");
+                badLine(path, line, "recuento negativo");
             rows.push_back({count, tenths});
             lastArea = area;
         }
         for (int k = 1; k <= kLimitAreas; ++k)
             if (table.area(k).empty())
                 throw VelumbraError("Falta la tabla de recuentos del área " + std::to_string(k) +
-                                        ". Reinstale el archivo de datos.",
-                                    kLimitFile);
+                                        ".",
+                                    path, kReinstall);
     } catch (...) {
         // Half a table would give wrong magnitudes for the areas it lacks.
         table.clear();

@@ -4,6 +4,7 @@
 #include "sky/Errors.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 static_assert(kRadiantRecordSize == 5 + 26 + 2 * 3 + 4 * 4 + 2 * 2 + 4 * 2 + 2 + 1,
@@ -92,47 +93,81 @@ std::string RadiantLine(const Radiant& r) {
 
 namespace {
 
-// The whole records of a radiant file; `torn` tells that a partial record follows them.
-std::vector<Radiant> readWholeRecords(const std::string& dataDir, const std::string& name,
-                                      bool& torn) {
-    // A radiant file holds at most a few hundred records; 1 MiB is far beyond any real list.
-    constexpr std::size_t kMaxBytes = 1u << 20;
-    std::size_t size = 0;
-    const auto bytes = ReadFileCapped(DataPath(dataDir, name), name, kMaxBytes, size);
-    if (size > kMaxBytes)
-        throw RangeError(name);
-    std::vector<Radiant> records(bytes.size() / kRadiantRecordSize);
-    for (std::size_t i = 0; i < records.size(); ++i)
-        DecodeRadiant(bytes.data() + i * kRadiantRecordSize, records[i]);
-    torn = bytes.size() % kRadiantRecordSize != 0;
-    return records;
+std::string valueText(float v) {
+    if (std::isnan(v))
+        return "NaN (no es un número)";
+    if (std::isinf(v))
+        return v > 0 ? "+infinito" : "-infinito";
+    char buf[32];
+    const auto end = std::to_chars(buf, buf + sizeof buf, v).ptr;
+    return std::string(buf, end);
+}
+
+void checkDay(std::int16_t day, const char* field, const std::string& path, long long record) {
+    if (day < 0 || day > 730)
+        throw DamagedRecordError(path, record, field, std::to_string(day), "entre 0 y 730");
+}
+
+void checkValue(float v, const char* field, const std::string& path, long long record) {
+    if (!(std::fabs(v) <= kRadiantValueLimit))
+        throw DamagedRecordError(path, record, field, valueText(v),
+                                 "entre -" + valueText(kRadiantValueLimit) + " y " +
+                                     valueText(kRadiantValueLimit));
 }
 
 } // namespace
 
+void CheckRadiant(const Radiant& r, const std::string& path, long long record) {
+    checkDay(r.StartDay, "Inicio", path, record);
+    checkDay(r.EndDay, "Fin", path, record);
+    checkDay(r.MaxDay, "Máximo", path, record);
+    checkValue(r.RA, "A.R.", path, record);
+    checkValue(r.Dec, "Dec", path, record);
+    checkValue(r.DriftRA, "Deriva A.R.", path, record);
+    checkValue(r.DriftDec, "Deriva Dec", path, record);
+    checkValue(r.V, "V", path, record);
+    checkValue(r.R, "R", path, record);
+}
+
+RadiantReader::RadiantReader(const std::string& dataDir, const std::string& name)
+    : file_(DataPath(dataDir, name)) {}
+
+bool RadiantReader::next(Radiant& r) {
+    unsigned char record[kRadiantRecordSize];
+    if (!file_.readRecord(record, sizeof record))
+        return false;
+    DecodeRadiant(record, r);
+    ++record_;
+    return true;
+}
+
 std::vector<Radiant> ReadRadiantFile(const std::string& dataDir, const std::string& name) {
-    bool torn = false;
-    auto records = readWholeRecords(dataDir, name, torn);
-    if (torn)
-        throw InOutError(InOutError::ReadBeyondEnd, name);
+    RadiantReader reader(dataDir, name);
+    std::vector<Radiant> records;
+    for (Radiant r; reader.next(r);) {
+        CheckRadiant(r, reader.path(), reader.record());
+        records.push_back(r);
+    }
     return records;
 }
 
 void LoadRadiants(RadiantTable& table, std::vector<std::string>& driftLines,
-                  const std::string& dataDir) {
+                  const std::string& dataDir, const ErrorReport& report) {
     table.clear();
     driftLines.clear();
     for (const char* name : kRadiantFiles) {
-        bool torn = false;
-        for (const Radiant& r : readWholeRecords(dataDir, name, torn)) {
-            if (r.DrawFlag == 0)
-                continue;
-            table.append(r, name);
-            driftLines.push_back(RadiantLine(r));
+        try {
+            RadiantReader reader(dataDir, name);
+            for (Radiant r; reader.next(r);) {
+                CheckRadiant(r, reader.path(), reader.record());
+                if (r.DrawFlag == 0)
+                    continue;
+                table.append(r, reader.path());
+                driftLines.push_back(RadiantLine(r));
+            }
+        } catch (const VelumbraError& e) {
+            report(e);
         }
-        // Reading stops at a torn last record, after the whole ones before it.
-        if (torn)
-            throw InOutError(InOutError::ReadBeyondEnd, name);
     }
 }
 

@@ -2,6 +2,9 @@
 // Meteor-shower radiants: the 68-byte record shared by fradiante (IMO list) and fradter
 // (Terentjeva list), the in-memory table of the records flagged for drawing, and the two rules
 // every user of the table applies: activity on a date and the drifted position.
+#include "sky/DataFile.h"
+#include "sky/Errors.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -55,10 +58,33 @@ class RadiantTable {
 // name, the whole cut to 31 characters.
 std::string RadiantLine(const Radiant& r);
 
+// Refuses a record that holds what no radiant can: a day outside 0..730, or a single field that
+// is not a finite number between -kRadiantValueLimit and +kRadiantValueLimit. `record` counts
+// from 1 and, with the path, names the record in the error.
+constexpr float kRadiantValueLimit = 1000;
+void CheckRadiant(const Radiant& r, const std::string& path, long long record);
+
+// A radiant file read one record at a time, as stored, so a file of any size is read without
+// holding it whole. A partial last record raises "Lectura más allá del final del archivo".
+class RadiantReader {
+  public:
+    RadiantReader(const std::string& dataDir, const std::string& name);
+    // The next record; false at the end of the file.
+    bool next(Radiant& r);
+    const std::string& path() const { return file_.path(); }
+    // How many records next() has given, so the last one is record().
+    long long record() const { return record_; }
+
+  private:
+    DataFile file_;
+    long long record_ = 0;
+};
+
 // Rebuilds the table and the drift list lines from both files. Line i always belongs to
-// record i, also when loading stops with an error part way.
+// record i, also when loading stops with an error part way. An error stops the file it
+// happens in and goes to `report`; the next file is read when `report` returns.
 void LoadRadiants(RadiantTable& table, std::vector<std::string>& driftLines,
-                  const std::string& dataDir);
+                  const std::string& dataDir, const ErrorReport& report = RaiseError);
 
 // Reads every record of one radiant file, flagged or not.
 std::vector<Radiant> ReadRadiantFile(const std::string& dataDir, const std::string& name);

@@ -21,6 +21,7 @@ struct SkyData {
 };
 
 // Start-up loading in its fixed order: festrella (then sorted), ffigura, fnombre, ftriangulo,
-// fnumero, both radiant files, then the count tables. The first failure stops it; the tables loaded
-// before stay.
-void LoadSky(SkyData& sky, const std::string& dataDir);
+// fnumero, both radiant files, then the count tables. A failure stops the file it happens in and
+// goes to `report`; when `report` returns, the next file is read, so every table holds what could
+// be read.
+void LoadSky(SkyData& sky, const std::string& dataDir, const ErrorReport& report = RaiseError);

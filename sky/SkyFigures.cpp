@@ -1,18 +1,19 @@
 #include "sky/SkyFigures.h"
 
 #include "sky/BinaryFile.h"
+#include "sky/DataFile.h"
 #include "sky/TextFile.h"
 
 namespace {
 
 // Runs a loader so that a broken table bound names the file it came from.
-template <typename Load> void withFileName(const char* name, Load load) {
+template <typename Load> void withFileName(const std::string& path, Load load) {
     try {
         load();
     } catch (const RangeError& e) {
         if (!e.file().empty())
             throw;
-        throw RangeError(name);
+        throw RangeError(path);
     }
 }
 
@@ -20,20 +21,15 @@ template <typename Load> void withFileName(const char* name, Load load) {
 
 void LoadFigures(FigureTable& table, const std::string& dataDir) {
     table.clear();
-    const char* name = "ffigura";
-    std::size_t size = 0;
-    const auto bytes = ReadFileCapped(DataPath(dataDir, name), name,
-                                      (FigureTable::size() + 1) * kFigureRecordSize, size);
-    const std::size_t whole = bytes.size() / kFigureRecordSize;
-    withFileName(name, [&] {
-        for (std::size_t k = 0; k < whole; ++k) {
-            StrokePoint& p = table.at(static_cast<int>(k) + 1);
-            p.Op = bytes[k * kFigureRecordSize];
-            p.StarNumber = GetI32(bytes.data() + k * kFigureRecordSize + 1);
+    DataFile file(DataPath(dataDir, "ffigura"));
+    unsigned char record[kFigureRecordSize];
+    withFileName(file.path(), [&] {
+        for (int k = 1; file.readRecord(record, sizeof record); ++k) {
+            StrokePoint& p = table.at(k);
+            p.Op = record[0];
+            p.StarNumber = GetI32(record + 1);
         }
     });
-    if (bytes.size() % kFigureRecordSize != 0)
-        throw InOutError(InOutError::ReadBeyondEnd, name);
 }
 
 namespace {
@@ -42,7 +38,8 @@ template <typename Table>
 void loadLabels(Table& table, const std::string& dataDir, const char* name, std::size_t width,
                 std::size_t raColumn, std::size_t decColumn, bool zoneByLine) {
     table.clear();
-    TextFile file(DataPath(dataDir, name), name);
+    const std::string path = DataPath(dataDir, name);
+    TextFile file(path);
     for (int k = 1; k <= Table::size(); ++k) {
         const std::string line = file.readLine(width);
         SkyLabel& label = table.at(k);
@@ -50,8 +47,8 @@ void loadLabels(Table& table, const std::string& dataDir, const char* name, std:
             label.Text = Columns(line, 1, 3);
         else
             label.Text = k <= 9 ? Columns(line, 2, 1) : Columns(line, 1, 2);
-        label.RA = ParseInt16(Columns(line, raColumn, 3), name);
-        label.Dec = ParseInt16(Columns(line, decColumn, 3), name);
+        label.RA = ParseInt16(Columns(line, raColumn, 3), path);
+        label.Dec = ParseInt16(Columns(line, decColumn, 3), path);
     }
 }
 
@@ -67,18 +64,18 @@ void LoadNumbers(NumberTable& table, const std::string& dataDir) {
 
 void LoadTriangles(TriangleTable& table, const std::string& dataDir) {
     table.clear();
-    const char* name = "ftriangulo";
-    TextFile file(DataPath(dataDir, name), name);
+    const std::string path = DataPath(dataDir, "ftriangulo");
+    TextFile file(path);
     int k = 1;
-    withFileName(name, [&] {
+    withFileName(path, [&] {
         while (!file.atEnd()) {
             const std::string line = file.readLine(8);
             if (line.size() <= 1)
                 continue;
-            const std::int32_t op = ParseInt32(Columns(line, 1, 1), name);
+            const std::int32_t op = ParseInt32(Columns(line, 1, 1), path);
             StrokePoint& p = table.at(k);
             p.Op = static_cast<std::uint8_t>(op);
-            p.StarNumber = ParseInt32(Columns(line, 3, 6), name);
+            p.StarNumber = ParseInt32(Columns(line, 3, 6), path);
             ++k;
         }
     });

@@ -4,21 +4,15 @@
 
 #include <limits>
 
-TextFile::TextFile(const std::string& path, const std::string& name) : in_(path, std::ios::binary) {
-    if (!in_)
-        throw InOutError(InOutError::FileNotFound, name);
-}
-
 std::string TextFile::readLine(std::size_t maxChars) {
     std::string line;
-    std::streambuf* buf = in_.rdbuf();
     for (;;) {
-        const int c = buf->sbumpc();
-        if (c == std::char_traits<char>::eof() || c == '\n')
+        const int c = file_.get();
+        if (c == EOF || c == '\n')
             break;
         if (c == '\r') {
-            if (buf->sgetc() == '\n')
-                buf->sbumpc();
+            if (file_.peek() == '\n')
+                file_.get();
             break;
         }
         if (line.size() < maxChars)
@@ -28,7 +22,7 @@ std::string TextFile::readLine(std::size_t maxChars) {
 }
 
 bool TextFile::atEnd() {
-    return in_.rdbuf()->sgetc() == std::char_traits<char>::eof();
+    return file_.peek() == EOF;
 }
 
 std::string Columns(const std::string& line, std::size_t from, std::size_t count) {

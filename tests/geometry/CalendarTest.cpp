@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 std::pair<int, int> dateOf(int n) {
@@ -62,4 +64,11 @@ TEST(RepeatChar, CopiesTheCharacter) {
     EXPECT_EQ(RepeatChar(0, ' '), "");
     EXPECT_EQ(RepeatChar(5, ' '), "     ");
     EXPECT_EQ(RepeatChar(3, '-'), "---");
+}
+
+TEST(DayOfYear, ADayBeyondItsByteIsTheRangeError) {
+    EXPECT_EQ(DayOfYear(255, 12), 334 + 255);
+    for (int day :
+         {256, -1, 100000, std::numeric_limits<int>::max(), std::numeric_limits<int>::min()})
+        EXPECT_THROW(DayOfYear(day, 12), RangeError) << day;
 }

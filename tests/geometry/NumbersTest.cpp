@@ -1,8 +1,10 @@
 #include "geometry/Numbers.h"
+#include "sky/Errors.h"
 
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <limits>
 #include <string>
 
 TEST(Round, HalvesGoToTheEvenNeighbour) {
@@ -75,4 +77,13 @@ TEST(FormatFloat, DecimalPointWhateverTheLocale) {
     EXPECT_EQ(a, "87.50") << chosen;
     EXPECT_EQ(b, "-05.5") << chosen;
     EXPECT_EQ(c, "42") << chosen;
+}
+
+TEST(Round, BeyondTheIntegerRangeIsTheRangeError) {
+    EXPECT_EQ(Round(9.2e18), 9200000000000000000LL);
+    EXPECT_EQ(Round(-9223372036854775808.0), std::numeric_limits<long long>::min());
+    for (double x :
+         {9223372036854775808.0, -9.3e18, 1e300, std::numeric_limits<double>::infinity(),
+          -std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()})
+        EXPECT_THROW(Round(x), RangeError) << x;
 }

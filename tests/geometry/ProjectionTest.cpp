@@ -103,6 +103,28 @@ TEST(Unproject, ClickOnTheFarSideOfAPoleCrossesToTheOppositeMeridian) {
     EXPECT_NEAR(p.dec, 80, 1);
 }
 
+TEST(Unproject, EveryPixelAroundAVisiblePoleGivesADeclinationWithinTheSky) {
+    // Where the sine of the declination comes nearest to +-1: no clamp is needed there.
+    for (int zoom = 1; zoom <= 5; ++zoom) {
+        for (int dec = -90; dec <= 90; ++dec) {
+            ViewState v = ViewAt(0, dec, zoom);
+            int px = 0, py = 0;
+            if (!Project(v, 0, dec >= 0 ? 90 : -90, px, py))
+                continue;
+            for (int x = px - 3; x <= px + 3; ++x) {
+                for (int y = py - 3; y <= py + 3; ++y) {
+                    if (x < 0 || y < 0 || x >= 450 || y >= 450)
+                        continue;
+                    const SkyPoint p = Unproject(v, x, y);
+                    ASSERT_LE(std::abs(p.dec), 90) << zoom << " " << dec << " " << x << "," << y;
+                    ASSERT_GE(p.ra, 0);
+                    ASSERT_LE(p.ra, 360);
+                }
+            }
+        }
+    }
+}
+
 TEST(Unproject, ClickExactlyOnAPoleNeverFails) {
     for (int dec : {80, -80}) {
         ViewState v = ViewAt(45, dec);

@@ -57,7 +57,7 @@ TEST(LabelMarks, AFailedWriteStopsTheRunKeepsTheFilesMarkAndCountsWhatWasWritten
         FAIL() << "no error";
     } catch (const MarkRunStopped& e) {
         EXPECT_EQ(e.written(), 1);
-        EXPECT_EQ(e.file(), "festrella");
+        EXPECT_EQ(e.file(), dir.file("festrella"));
     }
     EXPECT_EQ(t.at(a).LabelMark, 1);
     EXPECT_EQ(t.at(b).LabelMark, 0);

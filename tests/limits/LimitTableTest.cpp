@@ -92,7 +92,7 @@ TEST(LimitTable, BadFilesStopTheLoadAndLeaveNoHalfTable) {
             LoadLimits(t, dir.path());
             ADD_FAILURE() << c.what << ": loaded";
         } catch (const VelumbraError& e) {
-            EXPECT_EQ(e.file(), "fmaglim") << c.what;
+            EXPECT_EQ(e.file(), dir.file("fmaglim")) << c.what;
         }
         for (int k = 1; k <= kLimitAreas; ++k)
             EXPECT_TRUE(t.area(k).empty()) << c.what;

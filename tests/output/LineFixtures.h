@@ -1,33 +1,13 @@
 #pragma once
 // Radiant records and column access shared by the tests of the printed sheets.
 #include "sky/Radiant.h"
+#include "tests/support/SkyFixtures.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <utility>
 #include <vector>
-
-// The Perseids as the IMO list has them.
-inline Radiant Perseids() {
-    Radiant r;
-    r.Code = "PER";
-    r.Name = "Perseidas";
-    r.StartDay = 197;
-    r.EndDay = 236;
-    r.MaxDay = 224;
-    r.RA = 48.0f;
-    r.Dec = 58.0f;
-    r.DriftRA = 1.35f;
-    r.DriftDec = 0.12f;
-    r.DiamRA = 5;
-    r.DiamDec = 5;
-    r.V = 59.0f;
-    r.R = 2.2f;
-    r.Thz = 100;
-    r.DrawFlag = 1;
-    return r;
-}
 
 // A Terentjeva stream: four-character code, no R and no rate.
 inline Radiant TerentjevaStream() {

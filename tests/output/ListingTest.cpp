@@ -79,7 +79,7 @@ TEST_F(Listing, ShortFinalRecordPrintsTheWholeOnesEndsTheJobThenReports) {
         print(ListingKind::Imo);
         FAIL() << "a short final record must be reported";
     } catch (const VelumbraError& e) {
-        EXPECT_EQ(e.file(), "fradiante");
+        EXPECT_EQ(e.file(), dir.file("fradiante"));
         const std::string message = e.what();
         EXPECT_NE(message.find("registro incompleto"), std::string::npos) << message;
         EXPECT_NE(message.find("preceden (3)"), std::string::npos) << message;
@@ -99,7 +99,7 @@ TEST_F(Listing, EmptyMissingOrUnreadableFileBeginsNoJob) {
         FAIL() << "a missing file must be reported";
     } catch (const InOutError& e) {
         EXPECT_EQ(e.code(), InOutError::FileNotFound);
-        EXPECT_EQ(e.file(), "fradter");
+        EXPECT_EQ(e.file(), dir.file("fradter"));
     }
     // A folder in the file's place opens but cannot be read.
     std::filesystem::create_directory(dir.file("fradter"));

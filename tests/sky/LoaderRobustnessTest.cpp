@@ -79,8 +79,8 @@ TEST(Loaders, MissingFileIsFileNotFoundNamingIt) {
             ADD_FAILURE() << l.file << " loaded from an empty directory";
         } catch (const InOutError& e) {
             EXPECT_EQ(e.code(), InOutError::FileNotFound) << l.file;
-            EXPECT_STREQ(e.what(), "File not found") << l.file;
-            EXPECT_EQ(e.file(), l.file);
+            EXPECT_STREQ(e.what(), "No se encuentra el archivo") << l.file;
+            EXPECT_EQ(e.file(), dir.file(l.file));
         }
     }
 }

@@ -170,7 +170,7 @@ TEST(LoadRadiants, TableHolds301AndTheNextNamesTheFileBeingRead) {
             LoadRadiants(table, lines, dir.path());
             ADD_FAILURE() << "no error for " << c.imo + c.ter << " flagged records";
         } catch (const RangeError& e) {
-            EXPECT_EQ(e.file(), c.file);
+            EXPECT_EQ(e.file(), dir.file(c.file));
         }
         EXPECT_EQ(table.count(), 301);
         ASSERT_EQ(lines.size(), 301u);
@@ -187,7 +187,7 @@ TEST(LoadRadiants, MissingOrTornFilesStopWithTableAndLinesInStep) {
         FAIL() << "no error without fradiante";
     } catch (const InOutError& e) {
         EXPECT_EQ(e.code(), InOutError::FileNotFound);
-        EXPECT_EQ(e.file(), "fradiante");
+        EXPECT_EQ(e.file(), dir.file("fradiante"));
     }
 
     dir.write("fradiante", RadiantFileBytes({radiant("PER", "Perseids")}));
@@ -196,7 +196,7 @@ TEST(LoadRadiants, MissingOrTornFilesStopWithTableAndLinesInStep) {
         FAIL() << "no error without fradter";
     } catch (const InOutError& e) {
         EXPECT_EQ(e.code(), InOutError::FileNotFound);
-        EXPECT_EQ(e.file(), "fradter");
+        EXPECT_EQ(e.file(), dir.file("fradter"));
     }
     EXPECT_EQ(table.count(), 1);
     EXPECT_EQ(lines.size(), 1u);
@@ -209,7 +209,7 @@ TEST(LoadRadiants, MissingOrTornFilesStopWithTableAndLinesInStep) {
         FAIL() << "no error for a partial record";
     } catch (const InOutError& e) {
         EXPECT_EQ(e.code(), InOutError::ReadBeyondEnd);
-        EXPECT_EQ(e.file(), "fradter");
+        EXPECT_EQ(e.file(), dir.file("fradter"));
     }
     EXPECT_EQ(table.count(), 2);
     ASSERT_EQ(lines.size(), 2u);

@@ -41,11 +41,11 @@ std::string figureRecord(std::uint8_t op, std::uint32_t star) {
 }
 
 // Runs the load and gives the conversion error's message, or "" when there was none.
-std::string convertMessage(const std::function<void()>& load, const std::string& file) {
+std::string convertMessage(const std::function<void()>& load, const std::string& path) {
     try {
         load();
     } catch (const ConvertError& e) {
-        EXPECT_EQ(e.file(), file);
+        EXPECT_EQ(e.file(), path);
         return e.what();
     }
     return "";
@@ -90,9 +90,9 @@ TEST(LoadNames, MissingLinesAndBadFieldsAreConversionErrors) {
     NameTable table;
     const auto load = [&] { LoadNames(table, dir.path()); };
     dir.write("fnombre", std::string());
-    EXPECT_EQ(convertMessage(load, "fnombre"), "'' is not a valid integer value");
+    EXPECT_EQ(convertMessage(load, dir.file("fnombre")), "'' no es un número entero válido");
     dir.write("fnombre", join(nameLines(89)));
-    EXPECT_EQ(convertMessage(load, "fnombre"), "'' is not a valid integer value");
+    EXPECT_EQ(convertMessage(load, dir.file("fnombre")), "'' no es un número entero válido");
 
     const std::vector<std::pair<std::string, std::string>> bad{
         {"AND 85  +38", "85 "}, {"AND 0x5 +38", "0x5"}, {"AND 015 +3A", "+3A"},  {"AND 015 +", "+"},
@@ -101,7 +101,8 @@ TEST(LoadNames, MissingLinesAndBadFieldsAreConversionErrors) {
         Lines lines = nameLines(90);
         lines[40] = line;
         dir.write("fnombre", join(lines));
-        EXPECT_EQ(convertMessage(load, "fnombre"), "'" + text + "' is not a valid integer value")
+        EXPECT_EQ(convertMessage(load, dir.file("fnombre")),
+                  "'" + text + "' no es un número entero válido")
             << line;
     }
 }
@@ -125,13 +126,13 @@ TEST(LoadNumbers, ZoneIsTakenByLineNumber) {
 
     const auto load = [&] { LoadNumbers(table, dir.path()); };
     dir.write("fnumero", join(zoneLines(29)));
-    EXPECT_EQ(convertMessage(load, "fnumero"), "'' is not a valid integer value");
+    EXPECT_EQ(convertMessage(load, dir.file("fnumero")), "'' no es un número entero válido");
     dir.write("fnumero", std::string());
-    EXPECT_EQ(convertMessage(load, "fnumero"), "'' is not a valid integer value");
+    EXPECT_EQ(convertMessage(load, dir.file("fnumero")), "'' no es un número entero válido");
     lines = zoneLines(30);
     lines[7] = " 8 1O0 +20";
     dir.write("fnumero", join(lines));
-    EXPECT_EQ(convertMessage(load, "fnumero"), "'1O0' is not a valid integer value");
+    EXPECT_EQ(convertMessage(load, dir.file("fnumero")), "'1O0' no es un número entero válido");
 }
 
 TEST(LoadTriangles, BlankAndOneCharacterLinesTakeNoSlot) {
@@ -173,14 +174,15 @@ TEST(LoadTriangles, EmptyFullOversizedAndGarbage) {
         LoadTriangles(table, dir.path());
         FAIL() << "no error for 127 lines";
     } catch (const RangeError& e) {
-        EXPECT_EQ(e.file(), "ftriangulo");
+        EXPECT_EQ(e.file(), dir.file("ftriangulo"));
     }
 
     const auto load = [&] { LoadTriangles(table, dir.path()); };
     for (const auto& [line, text] : std::vector<std::pair<std::string, std::string>>{
              {"1 08a895", "08a895"}, {"x 083895", "x"}, {"1 8389 ", "8389 "}, {"1 ", ""}}) {
         dir.write("ftriangulo", join({"0 000001", line}));
-        EXPECT_EQ(convertMessage(load, "ftriangulo"), "'" + text + "' is not a valid integer value")
+        EXPECT_EQ(convertMessage(load, dir.file("ftriangulo")),
+                  "'" + text + "' no es un número entero válido")
             << line;
     }
 }
@@ -213,7 +215,7 @@ TEST(LoadFigures, RecordsInFileOrderUpTo931) {
         LoadFigures(table, dir.path());
         FAIL() << "no error for 932 records";
     } catch (const RangeError& e) {
-        EXPECT_EQ(e.file(), "ffigura");
+        EXPECT_EQ(e.file(), dir.file("ffigura"));
     }
 
     dir.write("ffigura", figureRecord(0, 11) + figureRecord(1, 12) + "\x01\x02");
@@ -222,7 +224,7 @@ TEST(LoadFigures, RecordsInFileOrderUpTo931) {
         FAIL() << "no error for a partial record";
     } catch (const InOutError& e) {
         EXPECT_EQ(e.code(), InOutError::ReadBeyondEnd);
-        EXPECT_EQ(e.file(), "ffigura");
+        EXPECT_EQ(e.file(), dir.file("ffigura"));
     }
     EXPECT_EQ(table.at(2).StarNumber, 12);
 }

@@ -159,14 +159,14 @@ TEST(WriteStar, MissingFileOrPositionPastTheEndRaisesWithoutWriting) {
         FAIL() << "no error for a missing festrella";
     } catch (const InOutError& e) {
         EXPECT_EQ(e.code(), InOutError::FileNotFound);
-        EXPECT_EQ(e.file(), "festrella");
+        EXPECT_EQ(e.file(), empty.file("festrella"));
     }
     EXPECT_TRUE(empty.read("festrella").empty()) << "the write must not create the file";
 
-    for (std::uint16_t pos : {50, 51, 65535}) {
-        table->at(1).FilePos = pos;
-        EXPECT_THROW(WriteStar(*table, 1, dir.path()), InOutError) << pos;
-        EXPECT_EQ(dir.read("festrella"), before) << pos;
+    for (int place : {50, 51, 65535}) {
+        table->at(1).place = place;
+        EXPECT_THROW(WriteStar(*table, 1, dir.path()), InOutError) << place;
+        EXPECT_EQ(dir.read("festrella"), before) << place;
     }
 }
 
@@ -191,8 +191,8 @@ TEST(LoadStars, BadFilesRaiseTheStandardErrors) {
         FAIL() << "no error for a missing festrella";
     } catch (const InOutError& e) {
         EXPECT_EQ(e.code(), InOutError::FileNotFound);
-        EXPECT_STREQ(e.what(), "File not found");
-        EXPECT_EQ(e.file(), "festrella");
+        EXPECT_STREQ(e.what(), "No se encuentra el archivo");
+        EXPECT_EQ(e.file(), dir.file("festrella"));
     }
 
     dir.write("festrella", std::string());
@@ -207,7 +207,7 @@ TEST(LoadStars, BadFilesRaiseTheStandardErrors) {
         FAIL() << "no error for a partial record";
     } catch (const InOutError& e) {
         EXPECT_EQ(e.code(), 100);
-        EXPECT_STREQ(e.what(), "Read beyond end of file");
+        EXPECT_STREQ(e.what(), "Lectura más allá del final del archivo");
     }
     EXPECT_EQ(table->count(), 3);
     EXPECT_EQ(table->at(3).StarNumber, 9);
@@ -220,8 +220,8 @@ TEST(LoadStars, BadFilesRaiseTheStandardErrors) {
         LoadStars(*table, dir.path());
         FAIL() << "no error for 15926 records";
     } catch (const RangeError& e) {
-        EXPECT_STREQ(e.what(), "Range check error");
-        EXPECT_EQ(e.file(), "festrella");
+        EXPECT_STREQ(e.what(), "Error de rango");
+        EXPECT_EQ(e.file(), dir.file("festrella"));
     }
     EXPECT_EQ(table->count(), kStarSlots);
     EXPECT_EQ(table->at(kStarSlots).StarNumber, kStarSlots);

@@ -7,6 +7,7 @@
 #include <QToolButton>
 
 #include <filesystem>
+#include <sys/resource.h>
 
 class Marking : public FormFixture {
   protected:
@@ -74,6 +75,25 @@ TEST_F(Marking, FailedWriteShowsTheErrorAndKeepsScreenAndFileAlike) {
     std::filesystem::remove(dir.file("festrella"));
     form->PaintBox1MouseUp(p.x(), p.y());
     ASSERT_EQ(dialogs.errors.size(), 1);
-    EXPECT_TRUE(dialogs.errors[0].startsWith("File not found"));
+    EXPECT_TRUE(dialogs.errors[0].startsWith("No se encuentra el archivo"));
     EXPECT_EQ(form->sky().stars.at(slot).LabelMark, 0);
+}
+
+TEST_F(Marking, AWriteBeyondTheFileSizeLimitIsReportedAndTheProgramGoesOn) {
+    const auto original = dir.read("festrella");
+    const QPoint p = pixelOf(mirfak());
+    const int slot = NearestStar(form->view(), form->sky().stars, p.x(), p.y());
+    ASSERT_GT(form->sky().stars.at(slot).place, 0);
+    form->Dibujarmagnitud1Click();
+    rlimit previous{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
+    rlimit low = previous;
+    low.rlim_cur = kStarRecordSize; // below the record's place in the file
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &low), 0);
+    form->PaintBox1MouseUp(p.x(), p.y());
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &previous), 0);
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].startsWith("Error de escritura en disco"));
+    EXPECT_EQ(form->sky().stars.at(slot).LabelMark, 0);
+    EXPECT_EQ(dir.read("festrella"), original);
 }

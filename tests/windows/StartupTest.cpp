@@ -1,10 +1,12 @@
 #include "tests/windows/FormFixture.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QToolButton>
 
+#include <algorithm>
 #include <filesystem>
 
 using Startup = FormFixture;
@@ -44,15 +46,44 @@ TEST_F(Startup, ButtonsStartInTheirDesignStates) {
     EXPECT_EQ(form->lbDesRad->count(), form->sky().radiants.count());
 }
 
-TEST_F(Startup, MissingFileStopsLoadingWithItsErrorAndLeavesTheChartUnselected) {
+TEST_F(Startup, DamagedFilesAreEachReportedOnceAndEverythingElseIsLoadedAndShown) {
     std::filesystem::remove(dir.file("fnombre"));
+    std::filesystem::remove(dir.file("ftriangulo"));
+    std::filesystem::create_directory(dir.file("ftriangulo"));
+    auto torn = dir.read("fradiante");
+    torn.pop_back();
+    dir.write("fradiante", torn);
     start();
-    ASSERT_EQ(dialogs.errors.size(), 1);
-    EXPECT_TRUE(dialogs.errors[0].startsWith("File not found"));
-    EXPECT_TRUE(dialogs.errors[0].contains("fnombre"));
-    EXPECT_EQ(form->cbCarta->currentIndex(), -1);
-    EXPECT_EQ(form->sky().stars.count(), 15925); // loaded before the failure
-    EXPECT_EQ(form->sky().radiants.count(), 0);  // after it, never read
+    // The boxes wait until the window stands at its size.
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+    QCoreApplication::processEvents();
+    ASSERT_EQ(dialogs.errors.size(), 3) << dialogs.errors.join("\n\n").toStdString();
+    const QString expected[][2] = {{"No se encuentra el archivo", "fnombre"},
+                                   {"Acceso denegado", "ftriangulo"},
+                                   {"Lectura más allá del final del archivo", "fradiante"}};
+    for (int i = 0; i < 3; ++i) {
+        const QStringList lines = dialogs.errors[i].split('\n');
+        ASSERT_GE(lines.size(), 3) << dialogs.errors[i].toStdString();
+        EXPECT_EQ(lines[0], expected[i][0]);
+        EXPECT_EQ(lines[1], QString::fromStdString(dir.file(expected[i][1].toStdString())));
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dialogs.errors.size(), 3) << "each failure is shown once";
+
+    EXPECT_EQ(form->cbCarta->currentIndex(), 0);
+    EXPECT_EQ(status(0), "Centro (J2000): 030 +56");
+    EXPECT_EQ(form->sky().stars.count(), 15925);
+    EXPECT_NE(form->sky().figures.at(1).StarNumber, 0);
+    EXPECT_EQ(form->sky().numbers.at(30).Text, "30") << "read after the failed files";
+    // Every whole record of the torn fradiante, and all of fradter, after it.
+    auto records = ReadRadiantFile(VELUMBRA_DATA_DIR, "fradiante");
+    records.pop_back();
+    for (const Radiant& r : ReadRadiantFile(VELUMBRA_DATA_DIR, "fradter"))
+        records.push_back(r);
+    const auto flagged = std::count_if(records.begin(), records.end(),
+                                       [](const Radiant& r) { return r.DrawFlag != 0; });
+    EXPECT_EQ(form->sky().radiants.count(), flagged);
+    EXPECT_EQ(form->lbDesRad->count(), flagged);
 }
 
 TEST_F(Startup, RunsOnlyOnce) {

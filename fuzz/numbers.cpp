@@ -1,0 +1,10 @@
+// fnumero, fixed-column text.
+#include "fuzz/FuzzInput.h"
+#include "sky/SkyFigures.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string& dir = WriteDataFile("fnumero", data, size);
+    NumberTable table;
+    Expecting([&] { LoadNumbers(table, dir); });
+    return 0;
+}
