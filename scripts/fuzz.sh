@@ -13,10 +13,11 @@ cmake --build build-fuzz -j "$(nproc)"
 declare -A seeds=(
     [stars]="festrella" [figures]="ffigura" [names]="fnombre" [triangles]="ftriangulo"
     [numbers]="fnumero" [imo_radiants]="fradiante" [terentjeva_radiants]="fradter"
-    [helpers]="fnombre fnumero ftriangulo"
+    [count_tables]="fmaglim" [helpers]="fnombre fnumero ftriangulo"
 )
 mkdir -p build-fuzz/crashes
-for target in stars figures names triangles numbers imo_radiants terentjeva_radiants helpers; do
+for target in stars figures names triangles numbers imo_radiants terentjeva_radiants count_tables \
+    helpers; do
     corpus="build-fuzz/corpus/$target"
     mkdir -p "$corpus"
     for f in ${seeds[$target]}; do cp "data/$f" "$corpus/"; done
