@@ -4,6 +4,7 @@
 #include "UMagLimite.h"
 #include "UPlanNoche.h"
 #include "geometry/Calendar.h"
+#include "geometry/ChartCentres.h"
 #include "geometry/HitTest.h"
 #include "geometry/Numbers.h"
 #include "geometry/Projection.h"
@@ -44,24 +45,6 @@
 
 namespace {
 
-struct ChartCentre {
-    int ra;
-    int dec;
-};
-
-// Centres of the standard charts 1 to 12, by item index of the chart selector.
-constexpr std::array<ChartCentre, 12> kChartCentres{{{30, 56},
-                                                     {150, 56},
-                                                     {270, 56},
-                                                     {90, 5},
-                                                     {210, 5},
-                                                     {330, 5},
-                                                     {30, -5},
-                                                     {151, -5},
-                                                     {270, -5},
-                                                     {90, -56},
-                                                     {210, -56},
-                                                     {330, -56}}};
 constexpr int kFreeCentre = 12;
 constexpr int kGoToEntries = 200;
 
