@@ -58,6 +58,8 @@ void QtPrinter::beginDoc() {
 
 void QtPrinter::newPage() {
     printer_.newPage();
+    // The new page may be turned the other way from the last one.
+    canvas_.clipTo(pageWidth(), pageHeight());
 }
 
 void QtPrinter::endDoc() {
