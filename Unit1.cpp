@@ -1,5 +1,6 @@
 #include "Unit1.h"
 
+#include "AtlasExport.h"
 #include "UAcercade.h"
 #include "UMagLimite.h"
 #include "UPlanNoche.h"
@@ -334,6 +335,10 @@ void TForm1::buildMenu() {
     Planificarlanoche1->setObjectName(QStringLiteral("Planificarlanoche1"));
     connect(Planificarlanoche1, &QAction::triggered, this, [this] { Planificarlanoche1Click(); });
     file->insertAction(Salir1, Planificarlanoche1);
+    Exportaratlas1 = new QAction(QStringLiteral("Exportar atlas PDF..."), this);
+    Exportaratlas1->setObjectName(QStringLiteral("Exportaratlas1"));
+    connect(Exportaratlas1, &QAction::triggered, this, [this] { Exportaratlas1Click(); });
+    file->insertAction(Salir1, Exportaratlas1);
     QMenu* edit = menuBar()->addMenu(QString::fromUtf8("Edición"));
     Dibujarmagnitud1 = edit->addAction(QStringLiteral("Dibujo de magnitudes"), this,
                                        [this] { Dibujarmagnitud1Click(); });
@@ -655,6 +660,10 @@ void TForm1::Dibujarmagnitud1Click() {
 void TForm1::Planificarlanoche1Click() {
     TFPlanNoche window(sky_.radiants, upDia->value(), upMes->value(), dialogs_, this);
     dialogs_.exec(window);
+}
+
+void TForm1::Exportaratlas1Click() {
+    guarded([this] { ExportAtlas(dialogs_, printSources(), today().year()); });
 }
 
 void TForm1::Magnitudlimite1Click() {
