@@ -2,7 +2,8 @@
 # Drives the real program in a virtual X display through "Archivo" > "Exportar atlas PDF...":
 # radiant date 12/08, every layer on, the plan's site remembered (Madrid, UTC+2). The atlas is
 # checked with pdfinfo and pdftotext and every page rendered with pdftoppm; an export cancelled
-# with its progress window's button must leave no file. Screenshots, the PDF and the pages stay in the artefact folder.
+# with its progress window's button must leave no file. Screenshots, the PDF and the pages stay
+# in the artefact folder.
 set -euo pipefail
 program="$1"
 data="$2"
@@ -12,32 +13,16 @@ if [ -z "${INSIDE_XVFB:-}" ]; then
     export INSIDE_XVFB=1
     exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$program" "$data" "$(dirname "$artifacts")"
 fi
-unset QT_QPA_PLATFORM
-
-work=$(mktemp -d)
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
-for f in festrella ffigura fnombre ftriangulo fnumero fradiante fradter fmaglim escudo.bmp; do
-    cp "$data/$f" "$work/"
-done
-export HOME="$work/home"
-mkdir -p "$HOME/.config/Velumbra"
-printf '[plan]\nlatitud=40.4\nlongitud=-3.7\nhuso=2\nmaglim=6.5\n' \
-    >"$HOME/.config/Velumbra/Velumbra.conf"
-cd "$work"
-"$program" >"$artifacts/program.log" 2>&1 &
-pid=$!
-
-fail=0
-check() { # condition text, then the command
-    local what="$1"
-    shift
-    "$@" || { echo "FAIL: $what" >&2; fail=1; }
+before_start() { # the plan's site remembered: Madrid, UTC+2
+    mkdir -p "$HOME/.config/Velumbra"
+    printf '[plan]\nlatitud=40.4\nlongitud=-3.7\nhuso=2\nmaglim=6.5\n' \
+        >"$HOME/.config/Velumbra/Velumbra.conf"
 }
-shot() { import -window root "$artifacts/$1.png"; }
-at() { xdotool mousemove --sync "$1" "$2" click 1; sleep "${3:-0.5}"; }
-w=$(xdotool search --sync --onlyvisible --name '^Velumbra \(para' | head -n 1)
+# shellcheck source=tests/real_session.sh
+source "$(dirname "$0")/real_session.sh"
+
+geometry '^Velumbra \(para'
 sleep 1
-eval "$(xdotool getwindowgeometry --shell "$w")"
 menu=$((HEIGHT - 452 - 19))
 wx=$X
 wy=$Y
@@ -58,7 +43,7 @@ main 22 332
 main 128 326
 shot 01-every-layer
 
-export_to() { # file, then what to do once the save dialog is answered
+export_to() { # the menu item, then the file typed into the save dialog
     at $((wx + 25)) $((wy + menu / 2))
     xdotool key Down Down Return
     sleep 1.5
@@ -102,8 +87,7 @@ cancelled="$artifacts/atlas-cancelado.pdf"
 rm -f "$cancelled"
 export_to "$cancelled"
 # The progress window's "Cancelar", at its bottom right.
-p=$(xdotool search --sync --onlyvisible --name '^Velumbra - Exportar atlas' | head -n 1)
-eval "$(xdotool getwindowgeometry --shell "$p")"
+geometry '^Velumbra - Exportar atlas'
 xdotool mousemove --sync $((X + WIDTH - 52)) $((Y + HEIGHT - 22)) click 1
 sleep 3
 shot 04-after-cancel

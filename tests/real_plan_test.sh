@@ -12,32 +12,9 @@ if [ -z "${INSIDE_XVFB:-}" ]; then
     export INSIDE_XVFB=1
     exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$program" "$data" "$artifacts"
 fi
-unset QT_QPA_PLATFORM
-
-work=$(mktemp -d)
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
-for f in festrella ffigura fnombre ftriangulo fnumero fradiante fradter fmaglim escudo.bmp; do
-    cp "$data/$f" "$work/"
-done
-export HOME="$work/home" # remembered settings and the save dialog start here
-mkdir -p "$HOME"
-cd "$work"
-"$program" >"$artifacts/plan-program.log" 2>&1 &
-pid=$!
-
-fail=0
-check() { # condition text, then the command
-    local what="$1"
-    shift
-    "$@" || { echo "FAIL: $what" >&2; fail=1; }
-}
-shot() { import -window root "$artifacts/$1.png"; }
-at() { xdotool mousemove --sync "$1" "$2" click 1; sleep "${3:-0.5}"; }
-geometry() { # window name pattern -> X Y
-    local w
-    w=$(xdotool search --sync --onlyvisible --name "$1" | head -n 1)
-    eval "$(xdotool getwindowgeometry --shell "$w")"
-}
+program_log=plan-program.log
+# shellcheck source=tests/real_session.sh
+source "$(dirname "$0")/real_session.sh"
 
 geometry '^Velumbra \(para'
 sleep 1
