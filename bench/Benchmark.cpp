@@ -12,6 +12,7 @@
 #include "platform/Logo.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtPrinter.h"
+#include "tests/support/PlanFixtures.h"
 #include "tests/windows/EverythingShown.h"
 #include "tests/windows/Fakes.h"
 
@@ -71,13 +72,9 @@ void measureOutput(std::vector<Timing>& rows, int reps, TForm1& form, QtPrinter&
     struct Unwatched : Progress {
         bool advance(int, const std::string&) override { return true; }
     } unwatched;
-    PlanRequest madrid;
-    madrid.site = {40.4, -3.7};
-    madrid.month = 8;
-    madrid.day = 12;
-    madrid.utcOffset = 2;
-    rows.push_back(measure("atlas 12/08 with plan, A4 PDF", std::max(1, reps / 50),
-                           [&] { PrintAtlas(printer, sources, madrid, unwatched); }));
+    rows.push_back(measure("atlas 12/08 with plan, A4 PDF", std::max(1, reps / 50), [&] {
+        PrintAtlas(printer, sources, PerseidsNightFromMadrid(), unwatched);
+    }));
     QFile::remove(pdf);
     RecordingPrinter recording;
     recording.width = 9583;

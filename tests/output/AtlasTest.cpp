@@ -2,6 +2,7 @@
 #include "geometry/ChartCentres.h"
 #include "tests/output/SheetFixtures.h"
 #include "tests/render/LayerFixtures.h"
+#include "tests/support/PlanFixtures.h"
 
 #include <algorithm>
 
@@ -20,17 +21,6 @@ class ScriptedProgress : public Progress {
         return next != cancelAt;
     }
 };
-
-// The Perseids' night from Madrid.
-PlanRequest madrid() {
-    PlanRequest q;
-    q.site = {40.4, -3.7};
-    q.year = 2026;
-    q.month = 8;
-    q.day = 12;
-    q.utcOffset = 2;
-    return q;
-}
 
 class Atlas : public SheetPrinting {
   protected:
@@ -56,7 +46,7 @@ class Atlas : public SheetPrinting {
 };
 
 TEST_F(Atlas, TwelveChartsThenTheSheetThenThePlanInOneDocument) {
-    ASSERT_TRUE(PrintAtlas(printer, sources, madrid(), progress));
+    ASSERT_TRUE(PrintAtlas(printer, sources, PerseidsNightFromMadrid(), progress));
     ASSERT_EQ(printer.jobs.size(), 1u);
     EXPECT_EQ(job().title, "Atlas de cartas");
     EXPECT_TRUE(job().ended);
@@ -116,7 +106,7 @@ TEST_F(Atlas, CancellingDropsTheDocument) {
         printer.jobs.clear();
         progress.steps.clear();
         progress.cancelAt = step;
-        EXPECT_FALSE(PrintAtlas(printer, sources, madrid(), progress)) << step;
+        EXPECT_FALSE(PrintAtlas(printer, sources, PerseidsNightFromMadrid(), progress)) << step;
         EXPECT_EQ(progress.steps.back(), step);
         for (const auto& j : printer.jobs) {
             EXPECT_TRUE(j.aborted) << step;
@@ -132,7 +122,7 @@ TEST_F(Atlas, AFailureHalfWayDropsTheDocument) {
             throw VelumbraError("No se pudo leer escudo.bmp", "escudo.bmp");
         return logo;
     };
-    EXPECT_THROW(PrintAtlas(printer, sources, madrid(), progress), VelumbraError);
+    EXPECT_THROW(PrintAtlas(printer, sources, PerseidsNightFromMadrid(), progress), VelumbraError);
     ASSERT_EQ(printer.jobs.size(), 1u);
     EXPECT_TRUE(job().aborted);
     EXPECT_FALSE(job().ended);
