@@ -16,20 +16,7 @@ program_log=plan-program.log
 # shellcheck source=tests/real_session.sh
 source "$(dirname "$0")/real_session.sh"
 
-geometry '^Velumbra \(para'
-sleep 1
-menu=$((HEIGHT - 452 - 19))
-wx=$X
-wy=$Y
-main() { at $((wx + $1)) $((wy + menu + $2)) 0.4; }
-
-# Radiant date 12/08, as the real_window test sets it.
-main 35 282
-main 200 51
-xdotool key ctrl+a type 8
-main 120 51
-for _ in $(seq 11); do xdotool key Up; done
-main 193 86
+radiant_date_12_august
 
 # Archivo > Planificar la noche...
 at $((wx + 25)) $((wy + menu / 2))
