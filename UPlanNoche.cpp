@@ -3,39 +3,26 @@
 #include "geometry/Numbers.h"
 #include "output/PlanPage.h"
 #include "platform/Dialogs.h"
+#include "platform/PdfFile.h"
 #include "platform/PlanPlot.h"
+#include "platform/PlanSettings.h"
 #include "platform/QtCanvas.h"
-#include "platform/QtPrinter.h"
 #include "sky/Errors.h"
 
 #include <QComboBox>
 #include <QDate>
 #include <QDoubleSpinBox>
-#include <QFile>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include <cmath>
-
 namespace {
-
-const char* const kSettingsOwner = "Velumbra";
-
-// Decimal degrees with a point, within +-limit; false for anything else.
-bool readDegrees(const QLineEdit* edit, double limit, double& value) {
-    bool ok = false;
-    value = edit->text().trimmed().toDouble(&ok);
-    return ok && std::isfinite(value) && std::fabs(value) <= limit;
-}
 
 QString number(const std::string& pattern, double value) {
     return QString::fromStdString(FormatFloat(pattern, value));
@@ -49,11 +36,11 @@ TFPlanNoche::TFPlanNoche(const RadiantTable& radiants, int day, int month, Dialo
     setObjectName(QStringLiteral("FPlanNoche"));
     setWindowTitle(QStringLiteral("Velumbra - Planificar la noche"));
 
-    const QSettings saved(QString::fromLatin1(kSettingsOwner), QString::fromLatin1(kSettingsOwner));
-    eLatitud = new QLineEdit(saved.value(QStringLiteral("plan/latitud")).toString(), this);
+    const PlanSettings saved = LoadPlanSettings();
+    eLatitud = new QLineEdit(saved.latitude, this);
     eLatitud->setObjectName(QStringLiteral("eLatitud"));
     eLatitud->setPlaceholderText(QStringLiteral("40.4"));
-    eLongitud = new QLineEdit(saved.value(QStringLiteral("plan/longitud")).toString(), this);
+    eLongitud = new QLineEdit(saved.longitude, this);
     eLongitud->setObjectName(QStringLiteral("eLongitud"));
     eLongitud->setPlaceholderText(QStringLiteral("-3.7"));
     upAno = new QSpinBox(this);
@@ -66,13 +53,13 @@ TFPlanNoche::TFPlanNoche(const RadiantTable& radiants, int day, int month, Dialo
     upHuso->setSingleStep(0.25);
     upHuso->setDecimals(2);
     upHuso->setPrefix(QStringLiteral("UTC "));
-    upHuso->setValue(saved.value(QStringLiteral("plan/huso"), 0.0).toDouble());
+    upHuso->setValue(saved.utcOffset);
     upMagLim = new QDoubleSpinBox(this);
     upMagLim->setObjectName(QStringLiteral("upMagLim"));
     upMagLim->setRange(3.0, 8.0);
     upMagLim->setSingleStep(0.1);
     upMagLim->setDecimals(1);
-    upMagLim->setValue(saved.value(QStringLiteral("plan/maglim"), 6.5).toDouble());
+    upMagLim->setValue(saved.limitingMagnitude);
 
     auto* fields = new QFormLayout;
     fields->addRow(QString::fromUtf8("Latitud (grados, norte +):"), eLatitud);
@@ -133,7 +120,7 @@ TFPlanNoche::TFPlanNoche(const RadiantTable& radiants, int day, int month, Dialo
 }
 
 bool TFPlanNoche::readRequest(PlanRequest& q) {
-    if (!readDegrees(eLatitud, 90.0, q.site.latitude)) {
+    if (!ReadDegrees(eLatitud->text(), 90.0, q.site.latitude)) {
         dialogs_.error(QString::fromUtf8("Latitud no válida: «%1». Escriba los grados con punto "
                                          "decimal, entre -90 y 90, positivos al norte; por "
                                          "ejemplo 40.4.")
@@ -141,7 +128,7 @@ bool TFPlanNoche::readRequest(PlanRequest& q) {
         eLatitud->setFocus();
         return false;
     }
-    if (!readDegrees(eLongitud, 180.0, q.site.longitude)) {
+    if (!ReadDegrees(eLongitud->text(), 180.0, q.site.longitude)) {
         dialogs_.error(QString::fromUtf8("Longitud no válida: «%1». Escriba los grados con punto "
                                          "decimal, entre -180 y 180, positivos al este y "
                                          "negativos al oeste; por ejemplo -3.7.")
@@ -161,11 +148,7 @@ bool TFPlanNoche::bCalcularClick() {
     PlanRequest q;
     if (!readRequest(q))
         return false;
-    QSettings saved(QString::fromLatin1(kSettingsOwner), QString::fromLatin1(kSettingsOwner));
-    saved.setValue(QStringLiteral("plan/latitud"), eLatitud->text().trimmed());
-    saved.setValue(QStringLiteral("plan/longitud"), eLongitud->text().trimmed());
-    saved.setValue(QStringLiteral("plan/huso"), q.utcOffset);
-    saved.setValue(QStringLiteral("plan/maglim"), q.limitingMagnitude);
+    StorePlanSettings({eLatitud->text(), eLongitud->text(), q.utcOffset, q.limitingMagnitude});
     request_ = q;
     plan_ = MakeNightPlan(radiants_, q);
     computed_ = true;
@@ -232,22 +215,12 @@ void TFPlanNoche::bImprimirClick() {
                               QStringLiteral("Documentos PDF (*.pdf)"), QStringLiteral("pdf"));
     if (file.isEmpty())
         return;
-    // Written beside the target and renamed when complete, so a failure never leaves half a file.
-    const QString part = file + QStringLiteral(".part");
-    QFile::remove(part);
-    bool begun = true;
     try {
-        QtPrinter printer(part);
-        PrintNightPlan(printer, plan_, request_);
-    } catch (const VelumbraError&) {
-        begun = false; // the folder cannot take the file; said below with the name chosen
-    }
-    const bool written = begun && QFileInfo(part).size() > 0;
-    if (!written || (QFile::exists(file) && !QFile::remove(file)) || !QFile::rename(part, file)) {
-        QFile::remove(part);
-        dialogs_.error(QString::fromUtf8("No se pudo escribir el PDF %1. Compruebe que la "
-                                         "carpeta existe y se puede escribir, y que el archivo no "
-                                         "está abierto en otro programa.")
-                           .arg(file));
+        WritePdfFile(file, [this](Printer& printer) {
+            PrintNightPlan(printer, plan_, request_);
+            return true;
+        });
+    } catch (const VelumbraError& e) {
+        dialogs_.error(QString::fromStdString(e.what()));
     }
 }

@@ -1,10 +1,12 @@
 #include "Unit1.h"
 
+#include "AtlasExport.h"
 #include "UAcercade.h"
 #include "UEdRad.h"
 #include "UMagLimite.h"
 #include "UPlanNoche.h"
 #include "geometry/Calendar.h"
+#include "geometry/ChartCentres.h"
 #include "geometry/HitTest.h"
 #include "geometry/Numbers.h"
 #include "geometry/Projection.h"
@@ -46,24 +48,6 @@
 
 namespace {
 
-struct ChartCentre {
-    int ra;
-    int dec;
-};
-
-// Centres of the standard charts 1 to 12, by item index of the chart selector.
-constexpr std::array<ChartCentre, 12> kChartCentres{{{30, 56},
-                                                     {150, 56},
-                                                     {270, 56},
-                                                     {90, 5},
-                                                     {210, 5},
-                                                     {330, 5},
-                                                     {30, -5},
-                                                     {151, -5},
-                                                     {270, -5},
-                                                     {90, -56},
-                                                     {210, -56},
-                                                     {330, -56}}};
 constexpr int kFreeCentre = 12;
 constexpr int kGoToEntries = 200;
 
@@ -350,6 +334,10 @@ void TForm1::buildMenu() {
     Planificarlanoche1->setObjectName(QStringLiteral("Planificarlanoche1"));
     connect(Planificarlanoche1, &QAction::triggered, this, [this] { Planificarlanoche1Click(); });
     file->insertAction(Salir1, Planificarlanoche1);
+    Exportaratlas1 = new QAction(QStringLiteral("Exportar atlas PDF..."), this);
+    Exportaratlas1->setObjectName(QStringLiteral("Exportaratlas1"));
+    connect(Exportaratlas1, &QAction::triggered, this, [this] { Exportaratlas1Click(); });
+    file->insertAction(Salir1, Exportaratlas1);
     QMenu* edit = menuBar()->addMenu(QString::fromUtf8("Edición"));
     Dibujarmagnitud1 = edit->addAction(QStringLiteral("Dibujo de magnitudes"), this,
                                        [this] { Dibujarmagnitud1Click(); });
@@ -688,6 +676,10 @@ void TForm1::editRadiants(RadiantList list) {
 void TForm1::Planificarlanoche1Click() {
     TFPlanNoche window(sky_.radiants, upDia->value(), upMes->value(), dialogs_, this);
     dialogs_.exec(window);
+}
+
+void TForm1::Exportaratlas1Click() {
+    guarded([this] { ExportAtlas(dialogs_, printSources(), today().year()); });
 }
 
 void TForm1::Magnitudlimite1Click() {

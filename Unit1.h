@@ -79,6 +79,7 @@ class TForm1 : public QMainWindow {
     void RadiantesdeTerentjeva2Click();
     void Salir1Click();
     void Planificarlanoche1Click();
+    void Exportaratlas1Click();
     void Dibujarmagnitud1Click();
     void Magnitudlimite1Click();
     // Menu "Edición": the radiant editor on either list; the radiants are reloaded after it.
@@ -147,6 +148,7 @@ class TForm1 : public QMainWindow {
     QImage Image1;
     QAction* Salir1;
     QAction* Planificarlanoche1;
+    QAction* Exportaratlas1;
     QAction* Dibujarmagnitud1;
     QAction* Magnitudlimite1;
     QAction* Radiantes1;

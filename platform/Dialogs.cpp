@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QProgressDialog>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -16,6 +17,27 @@ namespace {
 QWidget* owner() {
     return QApplication::activeWindow();
 }
+
+class QtProgress : public Progress {
+  public:
+    QtProgress(const std::string& title, int steps)
+        : dialog_(QString(), QStringLiteral("Cancelar"), 0, steps, owner()) {
+        dialog_.setWindowTitle(QString::fromStdString(title));
+        dialog_.setWindowModality(Qt::ApplicationModal);
+        dialog_.setMinimumDuration(0);
+        dialog_.setAutoClose(false);
+        dialog_.setAutoReset(false);
+    }
+    bool advance(int done, const std::string& next) override {
+        dialog_.setLabelText(QString::fromStdString(next));
+        // A modal progress dialog takes the pending events here, the cancel click among them.
+        dialog_.setValue(done);
+        return !dialog_.wasCanceled();
+    }
+
+  private:
+    QProgressDialog dialog_;
+};
 } // namespace
 
 void QtDialogs::error(const QString& text) {
@@ -66,6 +88,10 @@ int QtDialogs::printDialog(Printer& printer) {
     // print the count squared.
     device.setCopyCount(1);
     return copies;
+}
+
+std::unique_ptr<Progress> QtDialogs::progress(const std::string& title, int steps) {
+    return std::make_unique<QtProgress>(title, steps);
 }
 
 std::string QtDialogs::savePictureDialog() {

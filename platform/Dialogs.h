@@ -34,4 +34,5 @@ class QtDialogs : public Dialogs {
                          const QString& suffix) override;
     int printDialog(Printer& printer) override;
     std::string savePictureDialog() override;
+    std::unique_ptr<Progress> progress(const std::string& title, int steps) override;
 };

@@ -1,6 +1,9 @@
 #pragma once
 // The dialogs of printing and saving pictures, free of Qt types so that the output code can ask
 // them without knowing the toolkit.
+#include "platform/Progress.h"
+
+#include <memory>
 #include <string>
 
 class Printer;
@@ -15,4 +18,6 @@ class OutputDialogs {
     // The save-picture dialog: the chosen file name, with ".bmp" added to a name without
     // extension; empty when cancelled. It has asked before replacing an existing file.
     virtual std::string savePictureDialog() = 0;
+    // A progress window with a cancel button, shown while the returned object lives.
+    virtual std::unique_ptr<Progress> progress(const std::string& title, int steps) = 0;
 };

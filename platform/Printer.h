@@ -9,6 +9,8 @@ class Printer {
   public:
     enum class Orientation { Portrait, Landscape };
     virtual ~Printer() = default;
+    // Applies to the job or page begun next, so the pages of one document may be turned
+    // differently.
     virtual void setOrientation(Orientation o) = 0;
     // Printable page size in device pixels, in the current orientation.
     virtual int pageWidth() = 0;

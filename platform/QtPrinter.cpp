@@ -42,8 +42,7 @@ void QtPrinter::setTitle(const std::string& title) {
 void QtPrinter::beginDoc() {
     canvas_.begin(&printer_);
     if (canvas_.active()) {
-        // A PDF page shows what is drawn in its unprintable border too; paper does not.
-        canvas_.clipTo(pageWidth(), pageHeight());
+        clipToPrintable();
         return;
     }
     canvas_.end();
@@ -56,8 +55,17 @@ void QtPrinter::beginDoc() {
                         toFile ? printer_.outputFileName().toStdString() : std::string());
 }
 
+void QtPrinter::clipToPrintable() {
+    // A PDF page shows what is drawn in its unprintable border too; paper does not. The last
+    // row and column are left out as well: the chart page's blanking ends short of them, so a
+    // cut star would show there as a speck.
+    canvas_.clipTo(pageWidth() - 1, pageHeight() - 1);
+}
+
 void QtPrinter::newPage() {
     printer_.newPage();
+    // The new page may be turned the other way from the last one.
+    clipToPrintable();
 }
 
 void QtPrinter::endDoc() {

@@ -25,6 +25,7 @@ class QtPrinter : public Printer {
     QPrinter& device() { return printer_; }
 
   private:
+    void clipToPrintable();
     QPrinter printer_{QPrinter::HighResolution};
     QtCanvas canvas_;
 };

@@ -12,47 +12,11 @@ if [ -z "${INSIDE_XVFB:-}" ]; then
     export INSIDE_XVFB=1
     exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$program" "$data" "$artifacts"
 fi
-unset QT_QPA_PLATFORM
+program_log=plan-program.log
+# shellcheck source=tests/real_session.sh
+source "$(dirname "$0")/real_session.sh"
 
-work=$(mktemp -d)
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
-for f in festrella ffigura fnombre ftriangulo fnumero fradiante fradter fmaglim escudo.bmp; do
-    cp "$data/$f" "$work/"
-done
-export HOME="$work/home" # remembered settings and the save dialog start here
-mkdir -p "$HOME"
-cd "$work"
-"$program" >"$artifacts/plan-program.log" 2>&1 &
-pid=$!
-
-fail=0
-check() { # condition text, then the command
-    local what="$1"
-    shift
-    "$@" || { echo "FAIL: $what" >&2; fail=1; }
-}
-shot() { import -window root "$artifacts/$1.png"; }
-at() { xdotool mousemove --sync "$1" "$2" click 1; sleep "${3:-0.5}"; }
-geometry() { # window name pattern -> X Y
-    local w
-    w=$(xdotool search --sync --onlyvisible --name "$1" | head -n 1)
-    eval "$(xdotool getwindowgeometry --shell "$w")"
-}
-
-geometry '^Velumbra \(para'
-sleep 1
-menu=$((HEIGHT - 452 - 19))
-wx=$X
-wy=$Y
-main() { at $((wx + $1)) $((wy + menu + $2)) 0.4; }
-
-# Radiant date 12/08, as the real_window test sets it.
-main 35 282
-main 200 51
-xdotool key ctrl+a type 8
-main 120 51
-for _ in $(seq 11); do xdotool key Up; done
-main 193 86
+radiant_date_12_august
 
 # Archivo > Planificar la noche...
 at $((wx + 25)) $((wy + menu / 2))

@@ -1,5 +1,6 @@
 #include "plan/NightPlan.h"
 #include "sky/SkyData.h"
+#include "tests/support/PlanFixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -9,17 +10,6 @@
 namespace {
 
 constexpr double kDeg = M_PI / 180.0;
-
-PlanRequest perseidsNight(double lm = 6.5) {
-    PlanRequest q;
-    q.site = {40.4, -3.7};
-    q.year = 2026;
-    q.month = 8;
-    q.day = 12;
-    q.utcOffset = 2;
-    q.limitingMagnitude = lm;
-    return q;
-}
 
 const RadiantTable& shippedRadiants() {
     static const auto sky = [] {
@@ -90,7 +80,7 @@ TEST(HourlyRate, FollowsTheFormulaAndIsZeroBelowTheHorizonOrWithoutData) {
 }
 
 TEST(NightPlan, PerseidsFromMadridMatchTheSphericalAstronomyFormulas) {
-    const PlanRequest q = perseidsNight(6.0);
+    const PlanRequest q = PerseidsNightFromMadrid(6.0);
     const NightPlan plan = MakeNightPlan(shippedRadiants(), q);
     ASSERT_EQ(plan.night.kind, DarkInterval::Kind::Astronomical);
     const ShowerPlan* per = find(plan, "PER");
@@ -118,7 +108,7 @@ TEST(NightPlan, PerseidsFromMadridMatchTheSphericalAstronomyFormulas) {
 }
 
 TEST(NightPlan, SamplesAreTheHalfHoursOfTheAstronomicalNight) {
-    const NightPlan plan = MakeNightPlan(shippedRadiants(), perseidsNight());
+    const NightPlan plan = MakeNightPlan(shippedRadiants(), PerseidsNightFromMadrid());
     ASSERT_GE(plan.times.size(), 2u);
     // The interval's ends are where the Sun is 18 degrees down, by an independent formula.
     EXPECT_NEAR(sunAltitude(40.4, -3.7, plan.night.dusk), -18.0, 0.05);
@@ -161,7 +151,7 @@ TEST(NightPlan, RadiantsAreThoseActiveOnTheDateFromBothLists) {
     table.append(radiant("BBB", 100, 120, 20, 3.0f), "fradiante"); // over by then
     table.append(radiant("C", 200, 230, 20, 3.0f), "fradiante");   // neither kind
     table.append(radiant("T12", 220, 228, 0, 0.0f), "fradter");
-    PlanRequest q = perseidsNight();
+    PlanRequest q = PerseidsNightFromMadrid();
     q.day = 14; // two days past the maximum
     const NightPlan plan = MakeNightPlan(table, q);
     ASSERT_EQ(plan.showers.size(), 2u);
@@ -173,7 +163,7 @@ TEST(NightPlan, RadiantsAreThoseActiveOnTheDateFromBothLists) {
     for (double rate : plan.showers[1].rate)
         EXPECT_EQ(rate, 0);
     // The shipped lists on the Perseids' night: every active radiant, IMO first.
-    const NightPlan shipped = MakeNightPlan(shippedRadiants(), perseidsNight());
+    const NightPlan shipped = MakeNightPlan(shippedRadiants(), PerseidsNightFromMadrid());
     std::size_t expected = 0;
     for (int i = 0; i <= shippedRadiants().RadiantCount(); ++i) {
         int day = 0;
@@ -187,7 +177,7 @@ TEST(NightPlan, RadiantsAreThoseActiveOnTheDateFromBothLists) {
 }
 
 TEST(NightPlan, NightsWithoutAstronomicalDarkness) {
-    PlanRequest q = perseidsNight();
+    PlanRequest q = PerseidsNightFromMadrid();
     q.month = 6;
     q.day = 21;
     q.utcOffset = 0;
@@ -212,7 +202,7 @@ TEST(NightPlan, AnySiteAndSeasonGivesAnOrderedNightOfAtMostADay) {
     for (double lat : {-90.0, -66.5, -30.0, 0.0, 45.0, 66.5, 90.0})
         for (int month : {3, 6, 9, 12})
             for (double offset : {-12.0, 0.0, 14.0}) {
-                PlanRequest q = perseidsNight();
+                PlanRequest q = PerseidsNightFromMadrid();
                 q.site = {lat, offset * 15.0 > 180 ? 180.0 : offset * 15.0};
                 q.month = month;
                 q.day = 21;

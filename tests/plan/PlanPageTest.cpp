@@ -1,6 +1,7 @@
 #include "output/PlanPage.h"
 #include "platform/Printer.h"
 #include "render/RecordingCanvas.h"
+#include "tests/support/PlanFixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -25,16 +26,6 @@ class PagePrinter : public Printer {
     void setCopies(int) override {}
     Canvas& canvas() override { return canvas_; }
 };
-
-PlanRequest request() {
-    PlanRequest q;
-    q.site = {40.4, -3.7};
-    q.year = 2026;
-    q.month = 8;
-    q.day = 12;
-    q.utcOffset = 2;
-    return q;
-}
 
 // A plan with n radiants and the given samples, every value known.
 NightPlan plan(int showers, int samples) {
@@ -70,7 +61,7 @@ std::vector<std::string> texts(const RecordingCanvas& c) {
 } // namespace
 
 TEST(PlanPage, TitlesCoverTheMonthAndYearEnds) {
-    PlanRequest q = request();
+    PlanRequest q = PerseidsNightFromMadrid();
     EXPECT_EQ(NightTitle(q), "NOCHE DEL 12 AL 13 DE AGOSTO DE 2026");
     q.day = 31;
     EXPECT_EQ(NightTitle(q), "NOCHE DEL 31 DE AGOSTO AL 1 DE SEPTIEMBRE DE 2026");
@@ -87,7 +78,7 @@ TEST(PlanPage, TitlesCoverTheMonthAndYearEnds) {
 }
 
 TEST(PlanPage, RowsHoldTimeMoonAndEachRadiantsAltitudeAndRate) {
-    const auto blocks = NightPlanBlocks(plan(2, 3), request());
+    const auto blocks = NightPlanBlocks(plan(2, 3), PerseidsNightFromMadrid());
     // Intro, one table block, a blank, two radiant lines.
     ASSERT_EQ(blocks.size(), 5u);
     const auto& table = blocks[1];
@@ -102,7 +93,7 @@ TEST(PlanPage, RowsHoldTimeMoonAndEachRadiantsAltitudeAndRate) {
 
 TEST(PlanPage, ManyRadiantsMakeBlocksOfTenAndPagesNeverSplitABlock) {
     PagePrinter printer;
-    PrintNightPlan(printer, plan(25, 40), request());
+    PrintNightPlan(printer, plan(25, 40), PerseidsNightFromMadrid());
     EXPECT_TRUE(printer.ended);
     // Three blocks of 43 lines: no two fit on one page together with the intro.
     EXPECT_EQ(printer.pages, 3);
@@ -125,7 +116,7 @@ TEST(PlanPage, ANightWithoutDarknessSaysSo) {
     NightPlan p = plan(1, 0);
     p.night.kind = DarkInterval::Kind::None;
     PagePrinter printer;
-    PrintNightPlan(printer, p, request());
+    PrintNightPlan(printer, p, PerseidsNightFromMadrid());
     const auto all = texts(printer.canvas_);
     EXPECT_NE(std::find_if(all.begin(), all.end(),
                            [](const std::string& t) {

@@ -1,6 +1,6 @@
 #pragma once
 // A printer that keeps what it was given, for tests and the benchmark: every job with its title
-// and orientation, and every page with the items drawn on it.
+// and orientation, and every page with its orientation and the items drawn on it.
 #include "platform/Printer.h"
 #include "render/RecordingCanvas.h"
 
@@ -12,6 +12,7 @@ class RecordingPrinter : public Printer {
   public:
     struct Page {
         std::vector<CanvasOp> items;
+        Orientation orientation = Orientation::Portrait;
     };
     struct Job {
         std::string title;
@@ -36,12 +37,12 @@ class RecordingPrinter : public Printer {
     void setTitle(const std::string& title) override { title_ = title; }
     void beginDoc() override {
         canvas_.ops.clear();
-        jobs.push_back({title_, orientation, pageWidth(), pageHeight(), {Page{}}});
+        jobs.push_back({title_, orientation, pageWidth(), pageHeight(), {Page{{}, orientation}}});
         jobs.back().copies = copies_;
     }
     void newPage() override {
         keepPage();
-        jobs.back().pages.push_back({});
+        jobs.back().pages.push_back({{}, orientation});
     }
     void endDoc() override {
         keepPage();

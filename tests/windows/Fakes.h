@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,25 @@ class FakeDialogs : public Dialogs {
         std::string name = pictureNames.front();
         pictureNames.erase(pictureNames.begin());
         return name;
+    }
+
+    // Every step a progress window was told of; the run is cancelled when the step named
+    // `cancelAt` starts.
+    std::vector<std::string> progressSteps;
+    std::string cancelAt;
+    class FakeProgress : public Progress {
+      public:
+        explicit FakeProgress(FakeDialogs& owner) : owner_(owner) {}
+        bool advance(int, const std::string& next) override {
+            owner_.progressSteps.push_back(next);
+            return next != owner_.cancelAt;
+        }
+
+      private:
+        FakeDialogs& owner_;
+    };
+    std::unique_ptr<Progress> progress(const std::string&, int) override {
+        return std::make_unique<FakeProgress>(*this);
     }
 };
 

@@ -1,0 +1,19 @@
+#include "AtlasExport.h"
+
+#include "output/Atlas.h"
+#include "platform/Dialogs.h"
+#include "platform/PdfFile.h"
+#include "platform/PlanSettings.h"
+
+void ExportAtlas(Dialogs& dialogs, const PrintSources& sources, int year) {
+    const QString file =
+        dialogs.saveFileName(QStringLiteral("Exportar atlas PDF"),
+                             QStringLiteral("Documentos PDF (*.pdf)"), QStringLiteral("pdf"));
+    if (file.isEmpty())
+        return;
+    const auto plan = RememberedPlan(sources.dateDay, sources.dateMonth, year);
+    const auto progress =
+        dialogs.progress("Velumbra - Exportar atlas PDF", AtlasSteps(plan.has_value()));
+    WritePdfFile(file,
+                 [&](Printer& printer) { return PrintAtlas(printer, sources, plan, *progress); });
+}
