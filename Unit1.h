@@ -148,8 +148,10 @@ class TForm1 : public QMainWindow {
     void buildMenu();
     QToolButton* toolButton(const char* name, const QString& hint, int x, int y, int width = 25);
     void setArrowsEnabled(bool on);
-    void openPanel(QFrame* panel);
+    void openPanel(QFrame* panel, QWidget* focus);
     void closePanel(QFrame* panel);
+    // Escape in the date panel: closes it with the date it showed when it opened.
+    void dismissDatePanel();
     ChartOptions chartOptions() const;
     void markStarAt(int x, int y);
     void showDriftLines();
@@ -165,4 +167,9 @@ class TForm1 : public QMainWindow {
     bool chartStale_ = true;
     QtCanvas canvas_;
     FixedTable<RadiantPosition, 200> GoToList;
+    struct DayMonth {
+        int day = 1;
+        int month = 1;
+    };
+    DayMonth shownDate_;
 };
