@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and the tests need; does nothing when all are present.
 set -euo pipefail
-packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-liberation fonts-dejavu-core
+packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-liberation fonts-dejavu-core fonts-dejavu-extra
     qt6-translations-l10n xvfb xauth xdotool imagemagick tesseract-ocr
     locales python3)
 missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Drives the real program in a virtual X display: chooses chart 5, zooms in twice, sets the
-# radiant date to 12 August, shows the IMO radiants and goes to the Perseids; then reads the
-# status bar and a few chart pixels off screenshots. Screenshots stay in the artefact folder.
+# radiant date to 12 August, shows the IMO radiants, moves through the go-to list by key and goes
+# to the Perseids with Enter, double-clicks a go-to line, applies a new date and tries the go-to
+# button; reads the status bar and chart pixels off screenshots, kept in the artefact folder.
 set -euo pipefail
 program="$1"
 data="$2"
@@ -69,6 +70,11 @@ shot 01-start
 expect_status 01-start "030 +56" "Mag: 7" "Zoom: 1"
 expect_pixel 01-start 0 0 0,0,0       # frame on the outermost pixels
 expect_pixel 01-start 449 449 0,0,0
+# One frame line only: the panel around the chart draws none beside it.
+for edge in "-1 200" "450 200" "200 -1" "200 450"; do
+    # shellcheck disable=SC2086
+    expect_pixel 01-start $edge 255,255,255
+done
 expect_pixel 01-start 90 3 255,0,0    # grid "H": vertical line at 90
 expect_pixel 01-start 3 45 255,0,0    # horizontal line at 45
 
@@ -87,12 +93,20 @@ shot 03-zoom3
 expect_status 03-zoom3 "210 +05" "Zoom: 3"
 expect_pixel 03-zoom3 45 3 255,255,255 # no grid when zoomed
 
-# Radiant date 12/08: month typed, day stepped up from 1, then "Aplicar".
+# The go-to panel covers the chart's top left; its lower frame line is grey across the chart.
+panel_shown() { [ "$(pixel "$1" 30 308)" = 127,127,127 ] && [ "$(pixel "$1" 200 308)" = 127,127,127 ]; }
+day_up() { # clicks the up arrow of the day field n times
+    for _ in $(seq "$1"); do click 148 45; done
+}
+
+# Radiant date 12/08: month typed, day stepped up from 1 with its arrow (the arrow keys and the
+# wheel leave it alone), then "Aplicar".
 click 35 282
 click 200 51
 xdotool key ctrl+a type 8
+day_up 11
 click 120 51
-for _ in $(seq 11); do xdotool key Up; done
+xdotool key Up Up Down
 sleep 0.3
 shot 04-date-panel
 click 193 86
@@ -100,18 +114,65 @@ click 22 307
 shot 05-radiants
 expect_status 05-radiants "Fecha Radiantes: 12/08" "Zoom: 3"
 
-# Go to the Perseids by typing their code in the list.
+# Keys in the go-to list only move the selection: the panel stays and the centre with it.
 click 47 332
+xdotool key Down Down End Up Home Down
+sleep 0.3
+shot 06-goto-keys
+expect_status 06-goto-keys "210 +05" "Zoom: 3"
+panel_shown 06-goto-keys || { echo "FAIL: the go-to panel closed on a key" >&2; fail=1; }
+
+# Typing the code moves to the Perseids; Enter goes there.
 xdotool type PER
+xdotool key Return
 sleep 0.5
-shot 06-perseids
-expect_status 06-perseids "048 +58" "Zoom: 3" "12/08"
+shot 07-perseids
+expect_status 07-perseids "048 +58" "Zoom: 3" "12/08"
 # The PER label sits on the centre; the frame is still there.
 dark=0
 for dx in -8 -6 -4 -2 0 2 4 6 8; do
-    [ "$(pixel 06-perseids $((225 + dx)) 225)" = "0,0,0" ] && dark=1
+    [ "$(pixel 07-perseids $((225 + dx)) 225)" = "0,0,0" ] && dark=1
 done
 [ "$dark" = 1 ] || { echo "FAIL: no radiant label at the centre" >&2; fail=1; }
-expect_pixel 06-perseids 0 0 0,0,0
+expect_pixel 07-perseids 0 0 0,0,0
+panel_shown 07-perseids && { echo "FAIL: the go-to panel stayed open after Enter" >&2; fail=1; }
+
+# A double-click on the first line goes to that radiant; its second click does not fall
+# through to the chart (which would recentre on the sky under the pointer).
+click 47 332
+xdotool key Home Return
+sleep 0.3
+shot 08-first-line
+first_line=$(convert "$artifacts/08-first-line.png" -crop "125x19+$win_x+$((win_y + menu + 452))" +repage -format '%#' info:)
+click 47 332
+xdotool mousemove --sync $((win_x + 150)) $((win_y + menu + 45)) click --repeat 2 --delay 80 1
+sleep 0.5
+shot 09-double-click
+now=$(convert "$artifacts/09-double-click.png" -crop "125x19+$win_x+$((win_y + menu + 452))" +repage -format '%#' info:)
+[ "$now" = "$first_line" ] || {
+    echo "FAIL: the double-click on the first go-to line left another centre" >&2
+    fail=1
+}
+panel_shown 09-double-click && { echo "FAIL: the go-to panel stayed open" >&2; fail=1; }
+
+# A new date empties the go-to list: its button stays dead until a radiant button is pressed.
+click 35 282
+day_up 2
+click 193 86
+click 47 332
+sleep 0.3
+shot 10-new-date-goto
+panel_shown 10-new-date-goto && { echo "FAIL: the go-to list opened for the old date" >&2; fail=1; }
+expect_status 10-new-date-goto "Zoom: 3"
+click 22 307
+click 47 332
+sleep 0.3
+shot 11-goto-new-date
+panel_shown 11-goto-new-date || { echo "FAIL: no go-to list after the radiants came back" >&2; fail=1; }
+xdotool key Escape
+sleep 0.3
+shot 12-escape
+panel_shown 12-escape && { echo "FAIL: Escape left the go-to panel open" >&2; fail=1; }
+expect_status 12-escape "Fecha Radiantes: 14/08"
 
 exit "$fail"
