@@ -139,6 +139,7 @@ TForm1::TForm1(Dialogs& dialogs, Printer& printer, QWidget* parent)
     buildDriftPanel();
     buildStatusBar();
     buildMenu();
+    buildKeys();
     canvas_.font.size = 9; // the paint box's font, 12 pixels high
     GoToList.clear();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -356,15 +357,16 @@ void TForm1::buildStatusBar() {
 }
 
 void TForm1::buildMenu() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("Archivo"));
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&Archivo"));
     Salir1 = file->addAction(QStringLiteral("Salir"), this, [this] { Salir1Click(); });
-    QMenu* edit = menuBar()->addMenu(QString::fromUtf8("Edición"));
+    Salir1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QMenu* edit = menuBar()->addMenu(QString::fromUtf8("&Edición"));
     Dibujarmagnitud1 = edit->addAction(QStringLiteral("Dibujo de magnitudes"), this,
                                        [this] { Dibujarmagnitud1Click(); });
     Dibujarmagnitud1->setCheckable(true);
     Radiantes1 = edit->addAction(QStringLiteral("Radiantes"));
     RadiantesdeTerentjeva1 = edit->addAction(QStringLiteral("Radiantes de Terentjeva"));
-    QMenu* lists = menuBar()->addMenu(QStringLiteral("Listados"));
+    QMenu* lists = menuBar()->addMenu(QStringLiteral("&Listados"));
     RadiantesIMO1 = lists->addAction(QStringLiteral("Radiantes"));
     RadiantesdeTerentjeva2 = lists->addAction(QStringLiteral("Radiantes de Terentjeva"));
     // The radiant editor and the listings come with their own features.
@@ -379,6 +381,35 @@ void TForm1::buildMenu() {
                            "RadiantesIMO1", "RadiantesdeTerentjeva2"};
     for (int i = 0; i < named.size(); ++i)
         named[i]->setObjectName(QString::fromLatin1(names[i]));
+}
+
+// Keys press the buttons, so a key acts exactly when its button is enabled and follows every
+// rule of the button's handler.
+void TForm1::buildKeys() {
+    const std::pair<QKeySequence, QToolButton*> windowKeys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_P), SpeedButton9},
+        {QKeySequence(Qt::CTRL | Qt::Key_S), SpeedButton5},
+        {QKeySequence(Qt::Key_F1), SpeedButton7},
+    };
+    for (const auto& [key, button] : windowKeys) {
+        auto* shortcut = new QShortcut(key, this);
+        connect(shortcut, &QShortcut::activated, button, &QToolButton::click);
+    }
+    PaintBox1->onKey = [this](int key) {
+        const std::pair<int, QToolButton*> chartKeys[] = {
+            {Qt::Key_Up, SpeedButton3},   {Qt::Key_Down, SpeedButton1},
+            {Qt::Key_Left, SpeedButton4}, {Qt::Key_Right, SpeedButton2},
+            {Qt::Key_Plus, sbZMas},       {Qt::Key_Minus, sbZMenos},
+        };
+        for (const auto& [chartKey, button] : chartKeys) {
+            if (key == chartKey) {
+                button->click();
+                return true;
+            }
+        }
+        return false;
+    };
+    PaintBox1->onWheel = [this](int notch) { (notch > 0 ? sbZMas : sbZMenos)->click(); };
 }
 
 void TForm1::showEvent(QShowEvent* event) {

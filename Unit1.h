@@ -146,6 +146,7 @@ class TForm1 : public QMainWindow {
     void buildDriftPanel();
     void buildStatusBar();
     void buildMenu();
+    void buildKeys();
     QToolButton* toolButton(const char* name, const QString& hint, int x, int y, int width = 25);
     void setArrowsEnabled(bool on);
     void openPanel(QFrame* panel, QWidget* focus);
