@@ -3,7 +3,9 @@
 #include "tests/windows/FormFixture.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -117,4 +119,16 @@ TEST_F(Keyboard, ShortcutsPressPrintSaveAndAboutExactlyWhenTheyAreEnabled) {
 
     QTest::keyClick(form.get(), Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(form->isVisible());
+}
+
+TEST(AboutBox, ShowsTheBuildVersionAndNoDate) {
+    TAboutBox about;
+    QStringList texts;
+    for (const QLabel* label : about.findChildren<QLabel*>())
+        texts << label->text();
+    EXPECT_TRUE(texts.contains(QString::fromUtf8("Versión: " VELUMBRA_VERSION)))
+        << texts.join('|').toStdString();
+    const QRegularExpression date(QStringLiteral("\\d{1,2}/\\d{1,2}/\\d{2,4}|\\b(19|20)\\d\\d\\b"));
+    for (const QString& text : texts)
+        EXPECT_FALSE(date.match(text).hasMatch()) << text.toStdString();
 }
