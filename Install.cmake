@@ -44,12 +44,11 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME velumbra)
 set(CPACK_PACKAGE_VENDOR Velumbra)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "gnomonic star charts for visual meteor observers")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "gnomonic star charts for visual meteor observers
- Velumbra draws gnomonic star charts for visual meteor observers: stars to a
- chosen magnitude, constellation figures and names, the numbered limiting
- magnitude areas, a coordinate grid and the radiants of the meteor showers for
- a chosen date with their daily drift. It prints charts with an observing form
- and lists of radiants. Its interface is in Spanish.")
+set(CPACK_PACKAGE_DESCRIPTION "Velumbra draws gnomonic star charts for visual meteor observers: stars
+to a chosen magnitude, constellation figures and names, the numbered limiting
+magnitude areas, a coordinate grid and the radiants of the meteor showers for
+a chosen date with their daily drift. It prints charts with an observing form
+and lists of radiants. Its interface is in Spanish.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
