@@ -2,7 +2,8 @@
 # Drives the real program in a virtual X display: chooses chart 5, zooms in twice, sets the
 # radiant date to 12 August, shows the IMO radiants, moves through the go-to list by key and goes
 # to the Perseids with Enter, double-clicks a go-to line, applies a new date and tries the go-to
-# button; reads the status bar and chart pixels off screenshots, kept in the artefact folder.
+# button; then Ctrl+S, +, -, the arrow keys and the wheel on the chart, Escape in the panels.
+# Reads the status bar and chart pixels off screenshots, kept in the artefact folder.
 set -euo pipefail
 program="$1"
 data="$2"
@@ -174,5 +175,47 @@ sleep 0.3
 shot 12-escape
 panel_shown 12-escape && { echo "FAIL: Escape left the go-to panel open" >&2; fail=1; }
 expect_status 12-escape "Fecha Radiantes: 14/08"
+
+# The keyboard on the chart, which has the focus after a panel closes. Ctrl+S opens the save
+# dialog where saving is built (Escape cancels it) and does nothing where it is not yet.
+xdotool key ctrl+s
+sleep 0.5
+xdotool key Escape
+sleep 0.3
+xdotool key plus minus minus
+sleep 0.3
+shot 13-keys-zoom
+expect_status 13-keys-zoom "332-10" "Zoom: 2"
+expect_pixel 13-keys-zoom 0 0 0,0,0
+xdotool key Up Left
+sleep 0.3
+shot 14-keys-up-left
+expect_status 14-keys-up-left "342 +00" "Zoom: 2"
+xdotool key Right Right Down
+sleep 0.3
+shot 15-keys-right-down
+expect_status 15-keys-right-down "322-10" "Zoom: 2"
+[ "$(convert "$artifacts/14-keys-up-left.png" -crop "450x450+$((win_x + 71))+$((win_y + menu + 1))" +repage -format '%#' info:)" != \
+    "$(convert "$artifacts/15-keys-right-down.png" -crop "450x450+$((win_x + 71))+$((win_y + menu + 1))" +repage -format '%#' info:)" ] ||
+    { echo "FAIL: the chart did not move with the arrow keys" >&2; fail=1; }
+# The wheel over the chart zooms like the zoom buttons.
+xdotool mousemove --sync $((win_x + 300)) $((win_y + menu + 300)) click 4
+sleep 0.3
+shot 16-wheel
+expect_status 16-wheel "322-10" "Zoom: 3"
+
+# Escape closes the date panel like a cancel: the date it showed stays.
+click 35 282
+day_up 3
+date_panel_shown() { [ "$(pixel "$1" 30 108)" = 127,127,127 ] && [ "$(pixel "$1" 150 108)" = 127,127,127 ]; }
+shot 17-date-panel
+date_panel_shown 17-date-panel || { echo "FAIL: no date panel" >&2; fail=1; }
+xdotool key Escape
+sleep 0.3
+click 22 307
+click 22 307
+shot 18-date-kept
+date_panel_shown 18-date-kept && { echo "FAIL: Escape left the date panel open" >&2; fail=1; }
+expect_status 18-date-kept "Fecha Radiantes: 14/08"
 
 exit "$fail"
