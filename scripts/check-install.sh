@@ -31,6 +31,16 @@ done
 desktop-file-validate "$p/share/applications/$id.desktop"
 appstreamcli validate --no-net "$p/share/metainfo/$id.metainfo.xml"
 
+# Moves the pointer and clicks; a move with --sync to where the pointer already is may wait
+# forever, so that move is left out.
+click_at() {
+    local x="$1" y="$2" X Y SCREEN WINDOW
+    eval "$(xdotool getmouselocation --shell)"
+    [ "$X,$Y" = "$x,$y" ] || xdotool mousemove --sync "$x" "$y"
+    xdotool click 1
+    sleep 0.3
+}
+
 # Starts an installed program from an empty folder with an empty home; leaves $pid and $wid.
 start() {
     local program="$1" home="$2"
@@ -43,7 +53,8 @@ start() {
 }
 stop() { # a click on the status bar makes the window active, then Ctrl+Q
     eval "$(xdotool getwindowgeometry --shell "$wid")"
-    xdotool mousemove --sync $((X + 300)) $((Y + HEIGHT - 8)) click 1 sleep 0.3 key ctrl+q
+    click_at $((X + 300)) $((Y + HEIGHT - 8))
+    xdotool key ctrl+q
     timeout 10 tail --pid="$pid" -f /dev/null || fail "Ctrl+Q no cerró el programa"
     pid=
 }
@@ -64,12 +75,10 @@ has_icon || { xprop -id "$wid" >&2; fail "la ventana no lleva el icono"; }
 eval "$(xdotool getwindowgeometry --shell "$wid")"
 # Marking mode from the menu ("Edición", its first item), then a click on the chart centre
 # marks the nearest star.
-xdotool mousemove --sync $((X + 80)) $((Y + 8)) click 1
-sleep 0.3
+click_at $((X + 80)) $((Y + 8))
 xdotool key Down Return
 sleep 0.3
-xdotool mousemove --sync $((X + 70 + 1 + 225)) $((Y + HEIGHT - 19 - 452 + 1 + 225)) click 1
-sleep 0.5
+click_at $((X + 70 + 1 + 225)) $((Y + HEIGHT - 19 - 452 + 1 + 225))
 import -window root "$work/installed.png"
 cmp -s "$work/home/.local/share/velumbra/festrella" "$p/share/velumbra/festrella" &&
     fail "la marca no llegó a la copia del usuario"

@@ -31,7 +31,13 @@ win_x=$X
 win_y=$Y
 echo "window at $X,$Y size ${WIDTH}x$HEIGHT, menu bar $menu"
 
-click() { xdotool mousemove --sync $((win_x + $1)) $((win_y + menu + $2)) click 1; sleep 0.3; }
+click() { # a move with --sync to where the pointer already is may wait forever
+    local x=$((win_x + $1)) y=$((win_y + menu + $2)) X Y SCREEN WINDOW
+    eval "$(xdotool getmouselocation --shell)"
+    [ "$X,$Y" = "$x,$y" ] || xdotool mousemove --sync "$x" "$y"
+    xdotool click 1
+    sleep 0.3
+}
 shot() { import -window root "$artifacts/$1.png"; }
 
 fail=0
