@@ -69,9 +69,12 @@ user_copy_complete() {
 echo "== installed program, empty home"
 start "$p/bin/velumbra" "$work/home"
 user_copy_complete "$work/home"
-has_icon() { xprop -id "$wid" _NET_WM_ICON 2>/dev/null | grep -q "Icon (48 x 48)"; }
-for _ in $(seq 20); do has_icon && break || sleep 0.25; done
-has_icon || { xprop -id "$wid" >&2; fail "la ventana no lleva el icono"; }
+has_icon() { xprop -id "$1" _NET_WM_ICON 2>/dev/null | grep -q "Icon (48 x 48)"; }
+expect_icon() {
+    for _ in $(seq 20); do has_icon "$1" && return || sleep 0.25; done
+    fail "la ventana $2 no lleva el icono"
+}
+expect_icon "$wid" principal
 eval "$(xdotool getwindowgeometry --shell "$wid")"
 # Marking mode from the menu ("Edición", its first item), then a click on the chart centre
 # marks the nearest star.
@@ -80,6 +83,13 @@ xdotool key Down Return
 sleep 0.3
 click_at $((X + 70 + 1 + 225)) $((Y + HEIGHT - 19 - 452 + 1 + 225))
 import -window root "$work/installed.png"
+# F1, the about box, with the icon too.
+xdotool key F1
+about=$(timeout 10 xdotool search --sync --onlyvisible --name '^Acerca de Velumbra$' | head -n 1) ||
+    fail "F1 no abrió «Acerca de Velumbra»"
+expect_icon "$about" "«Acerca de Velumbra»"
+xdotool key Return
+sleep 0.3
 cmp -s "$work/home/.local/share/velumbra/festrella" "$p/share/velumbra/festrella" &&
     fail "la marca no llegó a la copia del usuario"
 cmp -s "$src/data/festrella" "$p/share/velumbra/festrella" || fail "se escribió en la instalación"
