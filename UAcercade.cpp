@@ -18,9 +18,10 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     picture->setFixedSize(64, 64);
 
     auto* texts = new QVBoxLayout;
+    // The version comes from the build; the box shows no date of its own.
     for (const char* line :
-         {"Programa: Velumbra", "Version: 23/05/1999", "(para observación visual de meteoros)", "",
-          "Cartas gnomónicas, radiantes y su deriva,",
+         {"Programa: Velumbra", "Versión: " VELUMBRA_VERSION,
+          "(para observación visual de meteoros)", "", "Cartas gnomónicas, radiantes y su deriva,",
           "áreas de magnitud límite y hoja de observación."}) {
         auto* l = new QLabel(QString::fromUtf8(line), this);
         texts->addWidget(l);

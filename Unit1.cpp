@@ -23,6 +23,7 @@
 #include "platform/Logo.h"
 #include "platform/PictureFile.h"
 #include "platform/Printer.h"
+#include "platform/UpDownField.h"
 #include "render/Layers.h"
 
 #include <QAction>
@@ -37,6 +38,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTimer>
@@ -78,6 +80,23 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
     return b;
 }
 
+// Keys that act wherever the focus is inside a panel.
+template <typename F> void onKeys(QWidget* scope, std::initializer_list<int> keys, F action) {
+    for (int key : keys) {
+        auto* shortcut = new QShortcut(QKeySequence(key), scope);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        QObject::connect(shortcut, &QShortcut::activated, scope, action);
+    }
+}
+
+template <typename F> void onEnter(QWidget* scope, F action) {
+    onKeys(scope, {Qt::Key_Return, Qt::Key_Enter}, action);
+}
+
+template <typename F> void onEscape(QWidget* scope, F action) {
+    onKeys(scope, {Qt::Key_Escape}, action);
+}
+
 } // namespace
 
 template <typename F> void TForm1::guarded(F operation) {
@@ -105,7 +124,8 @@ TForm1::TForm1(Dialogs& dialogs, Printer& printer, QWidget* parent)
     Panel1 = new QFrame(client);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setGeometry(70, 0, 452, 452);
-    Panel1->setFrameShape(QFrame::Box);
+    // The chart draws its own frame; a frame of the panel beside it would double it.
+    Panel1->setFrameShape(QFrame::NoFrame);
     Panel1->setAutoFillBackground(true);
     Panel1->setPalette(QPalette(Qt::white));
     buildToolPanel();
@@ -115,6 +135,7 @@ TForm1::TForm1(Dialogs& dialogs, Printer& printer, QWidget* parent)
     buildDriftPanel();
     buildStatusBar();
     buildMenu();
+    buildKeys();
     canvas_.font.size = 9; // the paint box's font, 12 pixels high
     GoToList.clear();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -182,7 +203,7 @@ void TForm1::buildToolPanel() {
         {sbRad, "sbRad", "Muestra/oculta radiantes", 10, 295, 25, Glyph::Radiants, nullptr},
         {sbRadTer, "sbRadTer", "Muestra/oculta radiantes de Terentjeva", 35, 295, 25,
          Glyph::RadiantsTer, nullptr},
-        {sbDesRad, "sbDesRad", "Deaplazamiento de radiantes", 10, 320, 25, Glyph::Drift, nullptr},
+        {sbDesRad, "sbDesRad", "Desplazamiento de radiantes", 10, 320, 25, Glyph::Drift, nullptr},
         {sbGoRad, "sbGoRad", "Ir a radiante activo...", 35, 320, 25, Glyph::GoTo, nullptr},
         {SpeedButton5, "SpeedButton5", "Guarda carta como imagen...", 10, 391, 25, Glyph::Save,
          nullptr},
@@ -248,7 +269,7 @@ void TForm1::buildRadiantDatePanel() {
         makePanel(Panel1, "pRad", QStringLiteral("Fecha para radiantes:"), QRect(10, 10, 170, 100));
     auto* dayLabel = new QLabel(QStringLiteral("D"), pRad);
     dayLabel->setGeometry(10, 32, 12, 20);
-    upDia = new QSpinBox(pRad);
+    upDia = new UpDownField(pRad);
     upDia->setObjectName(QStringLiteral("upDia"));
     upDia->setGeometry(24, 30, 50, 22);
     upDia->setRange(1, 31);
@@ -258,7 +279,7 @@ void TForm1::buildRadiantDatePanel() {
     upDia->findChild<QLineEdit*>()->setReadOnly(true);
     auto* monthLabel = new QLabel(QStringLiteral("M"), pRad);
     monthLabel->setGeometry(86, 32, 12, 20);
-    upMes = new QSpinBox(pRad);
+    upMes = new UpDownField(pRad);
     upMes->setObjectName(QStringLiteral("upMes"));
     upMes->setGeometry(100, 30, 50, 22);
     upMes->setRange(1, 12);
@@ -269,6 +290,8 @@ void TForm1::buildRadiantDatePanel() {
     Button3 = makeButton(pRad, "Button3", QStringLiteral("Aplicar"), QRect(88, 64, 70, 25));
     connect(Button6, &QPushButton::clicked, this, [this] { Button6Click(); });
     connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
+    onEnter(pRad, [this] { Button3->click(); });
+    onEscape(pRad, [this] { dismissDatePanel(); });
 }
 
 void TForm1::buildGoToPanel() {
@@ -277,16 +300,16 @@ void TForm1::buildGoToPanel() {
     lbRad->setObjectName(QStringLiteral("lbRad"));
     lbRad->setGeometry(8, 26, 234, 228);
     lbRad->setSelectionMode(QAbstractItemView::SingleSelection);
-    // A line is chosen by a click or by moving the selection with the keyboard; the current
-    // row the list takes on gaining focus selects nothing and goes nowhere.
+    // The keyboard only moves the selection; a click or Enter goes to the selected radiant.
     auto choose = [this] {
         if (!pGoRad->isHidden() && !lbRad->selectedItems().isEmpty())
             lbRadClick();
     };
     connect(lbRad, &QListWidget::itemClicked, this, choose);
-    connect(lbRad, &QListWidget::itemSelectionChanged, this, choose);
+    onEnter(pGoRad, choose);
     Button7 = makeButton(pGoRad, "Button7", QStringLiteral("Cancelar"), QRect(88, 264, 75, 25));
     connect(Button7, &QPushButton::clicked, this, [this] { Button7Click(); });
+    onEscape(pGoRad, [this] { Button7->click(); });
 }
 
 void TForm1::buildDriftPanel() {
@@ -305,6 +328,7 @@ void TForm1::buildDriftPanel() {
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
     connect(Button4, &QPushButton::clicked, this, [this] { Button4Click(); });
+    onEscape(pDesRad, [this] { Button4->click(); });
 }
 
 void TForm1::buildStatusBar() {
@@ -328,8 +352,9 @@ void TForm1::buildStatusBar() {
 }
 
 void TForm1::buildMenu() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("Archivo"));
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&Archivo"));
     Salir1 = file->addAction(QStringLiteral("Salir"), this, [this] { Salir1Click(); });
+    Salir1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     Planificarlanoche1 = new QAction(QStringLiteral("Planificar la noche..."), this);
     Planificarlanoche1->setObjectName(QStringLiteral("Planificarlanoche1"));
     connect(Planificarlanoche1, &QAction::triggered, this, [this] { Planificarlanoche1Click(); });
@@ -338,7 +363,7 @@ void TForm1::buildMenu() {
     Exportaratlas1->setObjectName(QStringLiteral("Exportaratlas1"));
     connect(Exportaratlas1, &QAction::triggered, this, [this] { Exportaratlas1Click(); });
     file->insertAction(Salir1, Exportaratlas1);
-    QMenu* edit = menuBar()->addMenu(QString::fromUtf8("Edición"));
+    QMenu* edit = menuBar()->addMenu(QString::fromUtf8("&Edición"));
     Dibujarmagnitud1 = edit->addAction(QStringLiteral("Dibujo de magnitudes"), this,
                                        [this] { Dibujarmagnitud1Click(); });
     Dibujarmagnitud1->setCheckable(true);
@@ -348,7 +373,7 @@ void TForm1::buildMenu() {
     Radiantes1 = edit->addAction(QStringLiteral("Radiantes"), this, [this] { Radiantes1Click(); });
     RadiantesdeTerentjeva1 = edit->addAction(QStringLiteral("Radiantes de Terentjeva"), this,
                                              [this] { RadiantesdeTerentjeva1Click(); });
-    QMenu* lists = menuBar()->addMenu(QStringLiteral("Listados"));
+    QMenu* lists = menuBar()->addMenu(QStringLiteral("&Listados"));
     RadiantesIMO1 =
         lists->addAction(QStringLiteral("Radiantes"), this, [this] { RadiantesIMO1Click(); });
     RadiantesdeTerentjeva2 = lists->addAction(QStringLiteral("Radiantes de Terentjeva"), this,
@@ -361,6 +386,35 @@ void TForm1::buildMenu() {
                            "RadiantesIMO1", "RadiantesdeTerentjeva2"};
     for (int i = 0; i < named.size(); ++i)
         named[i]->setObjectName(QString::fromLatin1(names[i]));
+}
+
+// Keys press the buttons, so a key acts exactly when its button is enabled and follows every
+// rule of the button's handler.
+void TForm1::buildKeys() {
+    const std::pair<QKeySequence, QToolButton*> windowKeys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_P), SpeedButton9},
+        {QKeySequence(Qt::CTRL | Qt::Key_S), SpeedButton5},
+        {QKeySequence(Qt::Key_F1), SpeedButton7},
+    };
+    for (const auto& [key, button] : windowKeys) {
+        auto* shortcut = new QShortcut(key, this);
+        connect(shortcut, &QShortcut::activated, button, &QToolButton::click);
+    }
+    PaintBox1->onKey = [this](int key) {
+        const std::pair<int, QToolButton*> chartKeys[] = {
+            {Qt::Key_Up, SpeedButton3},   {Qt::Key_Down, SpeedButton1},
+            {Qt::Key_Left, SpeedButton4}, {Qt::Key_Right, SpeedButton2},
+            {Qt::Key_Plus, sbZMas},       {Qt::Key_Minus, sbZMenos},
+        };
+        for (const auto& [chartKey, button] : chartKeys) {
+            if (key == chartKey) {
+                button->click();
+                return true;
+            }
+        }
+        return false;
+    };
+    PaintBox1->onWheel = [this](int notch) { (notch > 0 ? sbZMas : sbZMenos)->click(); };
 }
 
 void TForm1::showEvent(QShowEvent* event) {
@@ -688,19 +742,29 @@ void TForm1::Magnitudlimite1Click() {
     dialogs_.exec(window);
 }
 
-void TForm1::openPanel(QFrame* panel) {
+void TForm1::openPanel(QFrame* panel, QWidget* focus) {
     panel->show();
     panel->raise();
     Panel3->setEnabled(false);
+    focus->setFocus();
 }
 
 void TForm1::closePanel(QFrame* panel) {
     panel->hide();
     Panel3->setEnabled(true);
+    PaintBox1->setFocus();
+    PaintBox1->ignoreNextDoubleClick();
 }
 
 void TForm1::sbFechaRadClick() {
-    openPanel(pRad);
+    shownDate_ = {upDia->value(), upMes->value()};
+    openPanel(pRad, upMes);
+}
+
+void TForm1::dismissDatePanel() {
+    upMes->setValue(shownDate_.month);
+    upDia->setValue(shownDate_.day);
+    closePanel(pRad);
 }
 
 void TForm1::meMesChange() {
@@ -722,11 +786,24 @@ void TForm1::Button6Click() {
 }
 
 void TForm1::Button3Click() {
+    // A month field left empty or holding 0 or 13 still shows its text, while the control
+    // keeps the month before it: taking that one would apply a date the user never saw.
+    if (!upMes->hasAcceptableInput()) {
+        dialogs_.error(QString::fromUtf8("«%1» no es un mes: escriba en el campo M un número "
+                                         "de 1 a 12 y pulse «Aplicar».")
+                           .arg(upMes->cleanText()));
+        upMes->setFocus();
+        return;
+    }
     closePanel(pRad);
     for (QToolButton* b : {sbRad, sbRadTer}) {
         b->setEnabled(true);
         b->setChecked(false);
     }
+    // The go-to list belongs to the date it was built for.
+    lbRad->clear();
+    GoToList.clear();
+    sbGoRad->setEnabled(false);
     RedrawChart();
 }
 
@@ -768,12 +845,9 @@ void TForm1::sbRadClick() {
 }
 
 void TForm1::sbGoRadClick() {
-    lbRad->blockSignals(true);
-    lbRad->setCurrentRow(-1);
-    lbRad->clearSelection();
-    lbRad->blockSignals(false);
-    openPanel(pGoRad);
-    lbRad->setFocus();
+    // The first line starts selected, so the keyboard reaches every line from there.
+    lbRad->setCurrentRow(0);
+    openPanel(pGoRad, lbRad);
 }
 
 void TForm1::lbRadClick() {
@@ -794,7 +868,7 @@ void TForm1::Button7Click() {
 
 void TForm1::sbDesRadClick() {
     if (sbDesRad->isChecked())
-        openPanel(pDesRad);
+        openPanel(pDesRad, lbDesRad);
     else
         RedrawChart();
 }

@@ -167,12 +167,15 @@ class TForm1 : public QMainWindow {
     void buildDriftPanel();
     void buildStatusBar();
     void buildMenu();
+    void buildKeys();
     QToolButton* toolButton(const char* name, const QString& hint, int x, int y, int width = 25);
     void setArrowsEnabled(bool on);
-    void openPanel(QFrame* panel);
+    void openPanel(QFrame* panel, QWidget* focus);
     void closePanel(QFrame* panel);
     // What a printout reads of the window when it runs.
     PrintSources printSources();
+    // Escape in the date panel: closes it with the date it showed when it opened.
+    void dismissDatePanel();
     void markStarAt(int x, int y);
     void showDriftLines();
     void editRadiants(RadiantList list);
@@ -188,4 +191,9 @@ class TForm1 : public QMainWindow {
     bool chartStale_ = true;
     QtCanvas canvas_;
     FixedTable<RadiantPosition, 200> GoToList;
+    struct DayMonth {
+        int day = 1;
+        int month = 1;
+    };
+    DayMonth shownDate_;
 };

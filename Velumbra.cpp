@@ -1,21 +1,34 @@
-// Program entry: creates the four windows in their order and runs the event loop.
+// Program entry: finds the data, creates the four windows in their order and runs the event loop.
 #include "UAcercade.h"
 #include "UEdRad.h"
 #include "Unit1.h"
 #include "output/UImpresion.h"
+#include "platform/DataLocation.h"
 #include "platform/Dialogs.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtPrinter.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFont>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStandardPaths>
 #include <QTranslator>
+
+#include <filesystem>
+#include <iostream>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velumbra"));
+    QApplication::setApplicationVersion(QStringLiteral(VELUMBRA_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(VELUMBRA_ID));
+    QIcon icon;
+    for (int size : {48, 128})
+        icon.addFile(QStringLiteral(":/icons/velumbra-%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
     // Numbers are always read and written with a decimal point, whatever the desktop's locale.
     QLocale::setDefault(QLocale::c());
     InstallFontSubstitutes();
@@ -28,6 +41,21 @@ int main(int argc, char* argv[]) {
         QApplication::installTranslator(&spanish);
 
     QtDialogs dialogs;
+    const std::filesystem::path programDir = QApplication::applicationDirPath().toStdString();
+    const DataLocation data = LocateData(
+        {std::filesystem::current_path(),
+         std::filesystem::path(
+             QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString()) /
+             "velumbra",
+         (programDir / VELUMBRA_DATA_FROM_BIN).lexically_normal()});
+    if (data.dir.empty()) {
+        std::cerr << data.message << '\n';
+        dialogs.error(QString::fromStdString(data.message));
+        return 1;
+    }
+    // The data folder is the working directory from here on, as the windows expect.
+    QDir::setCurrent(QString::fromStdString(data.dir.string()));
+
     QtPrinter printer;
     TForm1 Form1(dialogs, printer);
     TAboutBox AboutBox(&Form1);

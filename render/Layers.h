@@ -29,6 +29,9 @@ int StarClass(float m);
 void DrawFigures(Canvas& c, const ViewState& v, const StarTable& stars, const FigureTable& t);
 void DrawNames(Canvas& c, const ViewState& v, const NameTable& t);
 void DrawTriangles(Canvas& c, const ViewState& v, const StarTable& stars, const TriangleTable& t);
+// Zone numbers, bold in the size the canvas holds. At 7 points (9 pixels) the bold cut of the
+// chart's sans face is drawn pixel for pixel like its regular one; this face shows it.
+inline constexpr const char* kZoneNumberFace = "DejaVu Sans Condensed";
 void DrawZoneNumbers(Canvas& c, const ViewState& v, const NumberTable& t);
 void DrawFiguresPrint(Canvas& c, const ViewState& v, const StarTable& stars, const FigureTable& t);
 // Names are kept by their anchor, zone numbers by their whole box, inside the printed square.

@@ -130,7 +130,7 @@ void DrawTrianglesPrint(Canvas& c, const ViewState& v, const StarTable& stars,
 
 void DrawZoneNumbers(Canvas& c, const ViewState& v, const NumberTable& t) {
     // No size: the numbers take the one the layer before left (7 after the stars).
-    c.font.face = "MS Sans Serif";
+    c.font.face = kZoneNumberFace;
     c.font.color = colors::Black;
     c.font.bold = true;
     forEachVisibleLabel(t, screenProjection(v), [&c](const std::string& text, int x, int y) {

@@ -2,9 +2,10 @@
 # Installs the Debian packages the build, the program and the tests need; does nothing when all are present.
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-liberation fonts-dejavu-core
-    qt6-translations-l10n xvfb xauth xdotool imagemagick tesseract-ocr
+    fonts-dejavu-extra qt6-translations-l10n xvfb xauth xdotool imagemagick tesseract-ocr
     locales python3 libnova-dev qt6-charts-dev poppler-utils cups cups-filters ghostscript
-    printer-driver-cups-pdf clang libclang-rt-14-dev)
+    printer-driver-cups-pdf clang libclang-rt-14-dev
+    desktop-file-utils appstream lintian dpkg-dev fakeroot x11-utils)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

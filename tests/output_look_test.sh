@@ -58,7 +58,7 @@ click 35 282 # radiant date 12/08
 click 200 51
 xdotool key ctrl+a type 8
 click 120 51
-for _ in $(seq 11); do xdotool key Up; done
+for _ in $(seq 11); do click 148 45; done # the day's up arrow
 click 193 86
 click 22 307 # IMO radiants
 shot out-01-chart

@@ -84,7 +84,8 @@ main 35 282
 main 200 51
 xdotool key ctrl+a type 1
 main 120 51
-xdotool key Up Up
+main 148 45 # the day's up arrow, twice
+main 148 45
 main 193 86
 main 22 307
 shot 15-radiants-on

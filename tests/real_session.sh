@@ -45,6 +45,7 @@ radiant_date_12_august() { # through the date panel, as the real_window test set
     main 200 51
     xdotool key ctrl+a type 8
     main 120 51
-    for _ in $(seq 11); do xdotool key Up; done
+    main 148 45 # the day's up arrow, eleven clicks in all
+    xdotool click --repeat 10 --delay 150 1
     main 193 86
 }

@@ -40,7 +40,8 @@ set_date() { # month, steps up of the day field (it only moves with its arrows)
     click 200 51
     xdotool key ctrl+a type "$1"
     click 120 51
-    for _ in $(seq "$2"); do xdotool key Up; done
+    click 148 45 # the day's up arrow
+    xdotool click --repeat $(($2 - 1)) --delay 150 1
     sleep 0.3
     click 193 86
 }

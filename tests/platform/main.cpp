@@ -1,3 +1,5 @@
+#include "platform/QtCanvas.h"
+
 #include <QGuiApplication>
 
 #include <gtest/gtest.h>
@@ -5,6 +7,8 @@
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    // The faces the chart asks for resolve as in the program.
+    InstallFontSubstitutes();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -64,7 +64,7 @@ char layerOf(const CanvasOp& op) {
             return 'N';
         if (op.font.color == colors::Green)
             return 'D';
-        if (op.font.face == "MS Sans Serif")
+        if (op.font.face == kZoneNumberFace)
             return 'Z';
         return op.font.bold ? 'R' : 'S';
     case CanvasOp::Line:

@@ -171,7 +171,7 @@ TEST(DrawZoneNumbers, BoldSansSerifInTheInheritedSizeCentredWithIntegerHalves) {
     EXPECT_EQ(ops[1].x1, 189 - 7);
     EXPECT_EQ(ops[1].y1, 225 - 7);
     for (const CanvasOp& op : ops) {
-        EXPECT_EQ(op.font.face, "MS Sans Serif");
+        EXPECT_EQ(op.font.face, kZoneNumberFace);
         EXPECT_EQ(op.font.size, 10);
         EXPECT_TRUE(op.font.bold);
         EXPECT_EQ(op.font.color, colors::Black);

@@ -177,6 +177,7 @@ TEST_F(RadiantPanels, GoToCentresOnTheDriftedPositionRoundedToEven) {
     form->sbGoRadClick();
     EXPECT_FALSE(form->Panel3->isEnabled());
     form->lbRad->setCurrentRow(0);
+    form->lbRadClick();
     EXPECT_EQ(form->view().CentreRA, 46);
     EXPECT_EQ(form->view().CentreDec, 10);
     EXPECT_EQ(form->cbCarta->currentIndex(), 12);
@@ -185,6 +186,7 @@ TEST_F(RadiantPanels, GoToCentresOnTheDriftedPositionRoundedToEven) {
 
     form->sbGoRadClick();
     form->lbRad->setCurrentRow(1);
+    form->lbRadClick();
     EXPECT_EQ(form->view().CentreRA, 44);
     EXPECT_EQ(form->view().CentreDec, -2);
 }
