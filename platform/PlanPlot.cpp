@@ -63,6 +63,7 @@ void PlanPlot::showPlan(const NightPlan& plan, bool rates) {
         lit = std::max(lit, plan.moonIllumination[t]);
     }
     auto* moon = new QAreaSeries(moonTop);
+    moonTop->setParent(moon); // an area does not own the line that bounds it
     moon->setName(QStringLiteral("Luna sobre el horizonte (%1 %)").arg(std::lround(100 * lit)));
     moon->setColor(QColor(90, 90, 120, 30 + static_cast<int>(90 * lit)));
     moon->setBorderColor(Qt::transparent);
