@@ -2,20 +2,20 @@
 """The shipped radiant files are exactly what tools/make-data makes from
 data/sources/."""
 
-import importlib.machinery
-import importlib.util
 import os
+import types
 import unittest
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
 
 def load_tool():
+    # The tool is a script without a .py name, so it is run into a module of its own.
     path = os.path.join(ROOT, "tools", "make-data")
-    loader = importlib.machinery.SourceFileLoader("make_data", path)
-    spec = importlib.util.spec_from_loader("make_data", loader)
-    module = importlib.util.module_from_spec(spec)
-    loader.exec_module(module)
+    module = types.ModuleType("make_data")
+    module.__file__ = path
+    with open(path, encoding="utf-8") as source:
+        exec(compile(source.read(), path, "exec"), module.__dict__)
     return module
 
 
