@@ -1,8 +1,8 @@
 // Program entry: finds the data, creates the four windows in their order and runs the event loop.
-#include "UAcercade.h"
-#include "UEdRad.h"
-#include "Unit1.h"
-#include "output/UImpresion.h"
+#include "windows/UAcercade.h"
+#include "windows/UEdRad.h"
+#include "windows/Unit1.h"
+#include "windows/UImpresion.h"
 #include "platform/DataLocation.h"
 #include "platform/Dialogs.h"
 #include "platform/QtCanvas.h"

@@ -1,7 +1,7 @@
 // Measures the program's hot paths on the bundled data, offscreen: start-up loading, the full
 // chart redraw, the marking hit test and the printouts, with the bare projection as the floor a
 // redraw cannot beat. Run by hand: build/bench/velumbra_bench [data dir] [repetitions].
-#include "Unit1.h"
+#include "windows/Unit1.h"
 #include "geometry/HitTest.h"
 #include "geometry/Projection.h"
 #include "output/ActiveSheet.h"

@@ -1,9 +1,9 @@
 #pragma once
 // The radiant editor on a private folder holding small radiant files, with dialogs that answer
 // at once and remember what they were asked.
-#include "Aligrid.h"
-#include "MaskEdit.h"
-#include "UEdRad.h"
+#include "windows/Aligrid.h"
+#include "windows/MaskEdit.h"
+#include "windows/UEdRad.h"
 #include "tests/support/SkyFixtures.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestShower.h"

@@ -1,4 +1,4 @@
-#include "Unit1.h"
+#include "windows/Unit1.h"
 #include "tests/editorwindow/EditorFixture.h"
 
 #include <QAction>

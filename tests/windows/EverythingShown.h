@@ -2,7 +2,7 @@
 // The busiest chart the program draws: every layer on, both radiant lists for 12 August and
 // the drift tracks of every radiant active that day. Shared by the reference-image test and
 // the benchmark.
-#include "Unit1.h"
+#include "windows/Unit1.h"
 #include "geometry/Calendar.h"
 
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #pragma once
 // A main window started on a private copy of the bundled data, with fake dialogs and printer.
-#include "Unit1.h"
-#include "output/UImpresion.h"
+#include "windows/Unit1.h"
+#include "windows/UImpresion.h"
 #include "tests/support/TempDir.h"
 #include "tests/windows/Fakes.h"
 

@@ -1,4 +1,4 @@
-#include "UAcercade.h"
+#include "windows/UAcercade.h"
 #include "platform/ChartView.h"
 #include "tests/windows/FormFixture.h"
 

@@ -1,4 +1,4 @@
-#include "UMagLimite.h"
+#include "windows/UMagLimite.h"
 #include "geometry/AreaStars.h"
 #include "tests/windows/FormFixture.h"
 

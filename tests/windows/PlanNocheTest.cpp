@@ -1,4 +1,4 @@
-#include "UPlanNoche.h"
+#include "windows/UPlanNoche.h"
 #include "output/PlanPage.h"
 #include "platform/PlanPlot.h"
 #include "tests/windows/FormFixture.h"

@@ -1,4 +1,4 @@
-#include "UAcercade.h"
+#include "windows/UAcercade.h"
 
 #include <QHBoxLayout>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "AtlasExport.h"
+#include "windows/AtlasExport.h"
 
 #include "output/Atlas.h"
 #include "platform/Dialogs.h"

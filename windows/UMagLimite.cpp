@@ -1,6 +1,6 @@
-#include "UMagLimite.h"
+#include "windows/UMagLimite.h"
 
-#include "Unit1.h"
+#include "windows/Unit1.h"
 #include "geometry/AreaStars.h"
 #include "platform/Dialogs.h"
 #include "sky/LabelMarks.h"

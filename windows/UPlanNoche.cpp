@@ -1,4 +1,4 @@
-#include "UPlanNoche.h"
+#include "windows/UPlanNoche.h"
 
 #include "geometry/Numbers.h"
 #include "output/PlanPage.h"

@@ -1,4 +1,4 @@
-#include "output/UImpresion.h"
+#include "windows/UImpresion.h"
 
 #include <QPushButton>
 #include <QRadioButton>

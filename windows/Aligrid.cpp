@@ -1,4 +1,4 @@
-#include "Aligrid.h"
+#include "windows/Aligrid.h"
 
 #include "editor/Ansi.h"
 #include "editor/RowSort.h"

@@ -1,7 +1,7 @@
-#include "UEdRad.h"
+#include "windows/UEdRad.h"
 
-#include "Aligrid.h"
-#include "MaskEdit.h"
+#include "windows/Aligrid.h"
+#include "windows/MaskEdit.h"
 #include "editor/FieldChecks.h"
 #include "editor/RadiantFile.h"
 #include "platform/Dialogs.h"

@@ -1,4 +1,4 @@
-#include "MaskEdit.h"
+#include "windows/MaskEdit.h"
 
 #include "editor/EditMask.h"
 
