@@ -1,15 +1,14 @@
 // Program entry: finds the data, creates the four windows in their order and runs the event loop.
-#include "windows/UAcercade.h"
-#include "windows/UEdRad.h"
-#include "windows/Unit1.h"
-#include "windows/UImpresion.h"
 #include "platform/DataLocation.h"
 #include "platform/Dialogs.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtPrinter.h"
+#include "windows/UAcercade.h"
+#include "windows/UEdRad.h"
+#include "windows/UImpresion.h"
+#include "windows/Unit1.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFont>
 #include <QIcon>
 #include <QLibraryInfo>
@@ -53,11 +52,8 @@ int main(int argc, char* argv[]) {
         dialogs.error(QString::fromStdString(data.message));
         return 1;
     }
-    // The data folder is the working directory from here on, as the windows expect.
-    QDir::setCurrent(QString::fromStdString(data.dir.string()));
-
     QtPrinter printer;
-    TForm1 Form1(dialogs, printer);
+    TForm1 Form1(dialogs, printer, data.dir.string());
     TAboutBox AboutBox(&Form1);
     TFEdRad FEdRad(dialogs, &Form1);
     TFImpresion FImpresion(&Form1);

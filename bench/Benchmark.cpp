@@ -1,20 +1,19 @@
 // Measures the program's hot paths on the bundled data, offscreen: start-up loading, the full
 // chart redraw, the marking hit test and the printouts, with the bare projection as the floor a
 // redraw cannot beat. Run by hand: build/bench/velumbra_bench [data dir] [repetitions].
-#include "windows/Unit1.h"
+#include "geometry/Calendar.h"
 #include "geometry/HitTest.h"
 #include "geometry/Projection.h"
+#include "model/ChartModel.h"
 #include "output/ActiveSheet.h"
 #include "output/Atlas.h"
 #include "output/ChartPage.h"
 #include "output/Listing.h"
-#include "platform/Dialogs.h"
 #include "platform/Logo.h"
+#include "platform/PictureFile.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtPrinter.h"
-#include "tests/support/PlanFixtures.h"
-#include "tests/windows/EverythingShown.h"
-#include "tests/windows/Fakes.h"
+#include "platform/RecordingPrinter.h"
 
 #include <QApplication>
 #include <QDir>
@@ -49,32 +48,68 @@ Timing measure(const std::string& name, int reps, const std::function<void()>& w
     return {name, ms.front(), ms[ms.size() / 2]};
 }
 
+// The busiest chart: every layer on, both radiant lists for 12 August and the drift tracks of
+// every radiant active that day.
+void ShowEverything(ChartModel& model) {
+    ChartInputs in;
+    in.toggles = {true, true, true, true, true, true, false, false, false};
+    in.chartIndex = 0;
+    in.day = 12;
+    in.month = 8;
+    model.read(in);
+    model.applyRadiantDate();
+    in.toggles.imoRadiants = in.toggles.terRadiants = true;
+    in.driftSelected.assign(model.sky().driftLines.size(), false);
+    for (const ActiveRadiant& a :
+         ActiveRadiants(model.sky().radiants, DayOfYear(12, 8), true, true))
+        in.driftSelected[static_cast<std::size_t>(a.index)] = true;
+    in.toggles.driftTracks = true;
+    model.read(in);
+}
+
+void ChooseChart(ChartModel& model, int index, int zoom) {
+    ChartInputs in;
+    const ChartControls shown = model.controls();
+    in.toggles = shown.checked;
+    in.chartIndex = index;
+    in.day = 12;
+    in.month = 8;
+    in.driftSelected = shown.driftSelected;
+    model.read(in);
+    model.chooseChart();
+    for (int z = 1; z < zoom; ++z)
+        model.zoomIn();
+}
+
 // The chart page of chart 1 with every layer on into a 1200 dpi A4 PDF and into the recording
 // printer, the data sheet for 12 August with both lists, the IMO listing and the whole atlas
-// (with the night's plan from Madrid) into the PDF, and the chart saved as a picture (redraw,
-// caption, copy, BMP write, redraw).
-void measureOutput(std::vector<Timing>& rows, int reps, TForm1& form, QtPrinter& printer) {
+// (with the night's plan from Madrid) into the PDF, and the chart saved as a picture (chart,
+// caption, BMP write).
+void measureOutput(std::vector<Timing>& rows, int reps, ChartModel& model, QtPrinter& printer) {
     const QString pdf = QDir::temp().filePath(QStringLiteral("velumbra-bench.pdf"));
     printer.device().setOutputFormat(QPrinter::PdfFormat);
     printer.device().setOutputFileName(pdf);
     printer.device().setPageSize(QPageSize(QPageSize::A4));
-    ViewState view = form.view();
-    PrintSources sources{form.sky(), view, form.chartOptions(),
-                         12,         8,    [dir = form.dataDir()] { return LoadLogo(dir); }};
+    PrintSources sources = model.printSources([dir = model.dataDir()] { return LoadLogo(dir); });
     const int pdfReps = std::max(1, reps / 10);
     rows.push_back(
         measure("chart page, 1200 dpi A4 PDF", pdfReps, [&] { PrintChartPage(printer, sources); }));
     rows.push_back(measure("active-radiant sheet 12/08, A4 PDF", pdfReps,
                            [&] { PrintActiveSheet(printer, sources); }));
     rows.push_back(measure("IMO listing, A4 PDF", pdfReps, [&] {
-        PrintListingPages(ListingKind::Imo, printer, sources, form.dataDir());
+        PrintListingPages(ListingKind::Imo, printer, sources, model.dataDir());
     }));
     struct Unwatched : Progress {
         bool advance(int, const std::string&) override { return true; }
     } unwatched;
-    rows.push_back(measure("atlas 12/08 with plan, A4 PDF", std::max(1, reps / 50), [&] {
-        PrintAtlas(printer, sources, PerseidsNightFromMadrid(), unwatched);
-    }));
+    PlanRequest madrid; // the Perseids' night of 12-13 August 2026, UTC+2
+    madrid.site = {40.4, -3.7};
+    madrid.year = 2026;
+    madrid.month = 8;
+    madrid.day = 12;
+    madrid.utcOffset = 2;
+    rows.push_back(measure("atlas 12/08 with plan, A4 PDF", std::max(1, reps / 50),
+                           [&] { PrintAtlas(printer, sources, madrid, unwatched); }));
     QFile::remove(pdf);
     RecordingPrinter recording;
     recording.width = 9583;
@@ -84,16 +119,16 @@ void measureOutput(std::vector<Timing>& rows, int reps, TForm1& form, QtPrinter&
         PrintChartPage(recording, sources);
     }));
 
-    FakeDialogs dialogs;
-    TForm1 saver(dialogs, printer);
-    saver.FormActivate();
-    ShowEverything(saver);
-    ChooseChart(saver, 0, 1);
     const std::string picture =
         QDir::temp().filePath(QStringLiteral("velumbra-bench.bmp")).toStdString();
+    QtCanvas canvas;
+    canvas.font.size = 9;
     rows.push_back(measure("save chart as picture (BMP)", reps, [&] {
-        dialogs.pictureNames = {picture};
-        saver.SpeedButton5Click();
+        QImage image(450, 450, QImage::Format_RGB32);
+        canvas.begin(&image);
+        model.drawPicture(canvas, image.height());
+        canvas.end();
+        SavePicture(image, picture);
     }));
     QFile::remove(QString::fromStdString(picture));
 }
@@ -118,34 +153,41 @@ int main(int argc, char** argv) {
         LoadSky(sky, dir);
     }));
 
-    QtDialogs dialogs;
     QtPrinter printer;
-    TForm1 form(dialogs, printer);
-    form.FormActivate();
-    ShowEverything(form);
+    ChartModel model(dir);
+    model.start(450, printer, RaiseError);
+    ShowEverything(model);
+    QImage screen(450, 450, QImage::Format_RGB32);
+    QtCanvas canvas;
+    canvas.font.size = 9;
+    const auto redraw = [&] {
+        canvas.begin(&screen);
+        model.draw(canvas);
+        canvas.end();
+    };
     for (int chart = 0; chart < 12; ++chart) {
-        ChooseChart(form, chart, 1);
-        rows.push_back(measure("redraw chart " + std::to_string(chart + 1) + " zoom 1", reps,
-                               [&] { form.RedrawChart(); }));
+        ChooseChart(model, chart, 1);
+        rows.push_back(
+            measure("redraw chart " + std::to_string(chart + 1) + " zoom 1", reps, redraw));
     }
     for (int zoom = 2; zoom <= 5; ++zoom) {
-        ChooseChart(form, 0, zoom);
-        rows.push_back(measure("redraw chart 1 zoom " + std::to_string(zoom), reps,
-                               [&] { form.RedrawChart(); }));
+        ChooseChart(model, 0, zoom);
+        rows.push_back(measure("redraw chart 1 zoom " + std::to_string(zoom), reps, redraw));
     }
 
-    ChooseChart(form, 0, 1);
-    form.RedrawChart();
-    measureOutput(rows, reps, form, printer);
+    ChooseChart(model, 0, 1);
+    redraw();
+    measureOutput(rows, reps, model, printer);
 
     int sink = 0;
-    rows.push_back(measure("hit test (nearest star)", reps,
-                           [&] { sink += NearestStar(form.view(), form.sky().stars, 225, 225); }));
+    rows.push_back(measure("hit test (nearest star)", reps, [&] {
+        sink += NearestStar(model.view(), model.sky().stars, 225, 225);
+    }));
     rows.push_back(measure("Project over the star table", reps, [&] {
         for (int s = 1; s <= kStarSlots; ++s) {
-            const Star& star = form.sky().stars.at(s);
+            const Star& star = model.sky().stars.at(s);
             int x = 0, y = 0;
-            if (Project(form.view(), star.RA * kHundredthArcsecToDeg,
+            if (Project(model.view(), star.RA * kHundredthArcsecToDeg,
                         star.Dec * kHundredthArcsecToDeg, x, y))
                 sink += x;
         }

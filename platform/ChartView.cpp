@@ -18,8 +18,6 @@ ChartView::ChartView(int size, QWidget* parent)
 }
 
 void ChartView::paintEvent(QPaintEvent*) {
-    if (onPaint)
-        onPaint();
     QPainter p(this);
     p.drawImage(0, 0, buffer_);
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The drawing area: shows the chart back buffer and reports paints, clicks, keys and the wheel
-// to its window, which redraws the chart into the buffer.
+// The drawing area: shows the chart back buffer and reports clicks, keys and the wheel to its
+// window, which redraws the chart into the buffer.
 #include <QImage>
 #include <QWidget>
 
@@ -10,8 +10,6 @@ class ChartView : public QWidget {
   public:
     ChartView(int size, QWidget* parent);
     QImage& buffer() { return buffer_; }
-    // Called before the buffer is shown, so a window can bring it up to date.
-    std::function<void()> onPaint;
     // A click pressed and released on the chart.
     std::function<void(int x, int y)> onMouseUp;
     // A key pressed while the chart has the focus; false leaves it to the window.

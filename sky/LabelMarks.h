@@ -10,7 +10,7 @@
 class MarkRunStopped : public VelumbraError {
   public:
     MarkRunStopped(const VelumbraError& cause, int written)
-        : VelumbraError(cause.what(), cause.file()), written_(written) {}
+        : VelumbraError(cause.what(), cause.file(), cause.advice()), written_(written) {}
     int written() const { return written_; }
 
   private:
@@ -21,4 +21,4 @@ class MarkRunStopped : public VelumbraError {
 // whose write fails keeps the mark the file holds and the run stops there. Returns the number
 // of records written.
 int WriteLabelMarks(StarTable& table, const std::vector<int>& slots, std::uint8_t mark,
-                    const std::string& dataDir);
+                    const std::string& dataDir, const RecordWrite& write = WriteRecordBytes);

@@ -185,3 +185,18 @@ RadiantPosition PositionAt(const Radiant& r, int activeDay) {
     return {r.RA + static_cast<float>(std::nearbyint(dra)),
             r.Dec + static_cast<float>(std::nearbyint(ddec))};
 }
+
+std::vector<ActiveRadiant> ActiveRadiants(const RadiantTable& table, int radiantDate, bool imo,
+                                          bool terentjeva) {
+    std::vector<ActiveRadiant> active;
+    for (int i = 0; i < table.count(); ++i) {
+        const Radiant& r = table.at(i);
+        const RadiantKind kind = KindOf(r);
+        const bool listed =
+            (kind == RadiantKind::Imo && imo) || (kind == RadiantKind::Terentjeva && terentjeva);
+        int activeDay = 0;
+        if (listed && IsActive(r, radiantDate, activeDay))
+            active.push_back({i, activeDay});
+    }
+    return active;
+}

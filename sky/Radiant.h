@@ -99,3 +99,12 @@ struct RadiantPosition {
 };
 // Position on activeDay: the drift moves it in whole degrees from the position at MaxDay.
 RadiantPosition PositionAt(const Radiant& r, int activeDay);
+
+struct ActiveRadiant {
+    int index; // in the table
+    int activeDay;
+};
+// The radiants of the lists shown (IMO, Terentjeva or both) active on the radiant date, in
+// table order. A record of neither kind belongs to no list.
+std::vector<ActiveRadiant> ActiveRadiants(const RadiantTable& table, int radiantDate, bool imo,
+                                          bool terentjeva);

@@ -195,10 +195,11 @@ void WriteStar(const StarTable& table, int slot, const std::string& dataDir,
     throw InOutError(InOutError::DiskWrite, path);
 }
 
-void ToggleMark(StarTable& table, int slot, const std::string& dataDir, const RecordWrite& write) {
+void SetMark(StarTable& table, int slot, std::uint8_t mark, const std::string& dataDir,
+             const RecordWrite& write) {
     Star& star = table.at(slot);
     const std::uint8_t before = star.LabelMark;
-    star.LabelMark ^= 1;
+    star.LabelMark = mark;
     try {
         WriteStar(table, slot, dataDir, write);
     } catch (const InOutError& e) {
@@ -210,4 +211,8 @@ void ToggleMark(StarTable& table, int slot, const std::string& dataDir, const Re
         star.LabelMark = before;
         throw;
     }
+}
+
+void ToggleMark(StarTable& table, int slot, const std::string& dataDir, const RecordWrite& write) {
+    SetMark(table, slot, table.at(slot).LabelMark ^ 1, dataDir, write);
 }

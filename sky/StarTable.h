@@ -65,3 +65,7 @@ void WriteStar(const StarTable& table, int slot, const std::string& dataDir,
 // file cannot be read), and the error is raised.
 void ToggleMark(StarTable& table, int slot, const std::string& dataDir,
                 const RecordWrite& write = WriteRecordBytes);
+// Gives the slot's label mark the value `mark` and writes the record, with ToggleMark's rule
+// after a failed write.
+void SetMark(StarTable& table, int slot, std::uint8_t mark, const std::string& dataDir,
+             const RecordWrite& write = WriteRecordBytes);

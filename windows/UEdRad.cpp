@@ -1,11 +1,11 @@
 #include "windows/UEdRad.h"
 
-#include "windows/Aligrid.h"
-#include "windows/MaskEdit.h"
 #include "editor/FieldChecks.h"
 #include "editor/RadiantFile.h"
 #include "platform/Dialogs.h"
 #include "sky/BinaryFile.h"
+#include "windows/Aligrid.h"
+#include "windows/MaskEdit.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

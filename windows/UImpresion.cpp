@@ -15,6 +15,7 @@ TFImpresion::TFImpresion(QWidget* parent) : QDialog(parent) {
         new QRadioButton(QStringLiteral("Datos de radiantes activos a la fecha de la carta"), this);
     rbDatos->setObjectName(QStringLiteral("rbDatos"));
     rbDatos->setGeometry(28, 32, 257, 17);
+    offerSheet(false);
     auto* cancel = new QPushButton(QStringLiteral("Cancelar"), this);
     cancel->setObjectName(QStringLiteral("Button1"));
     cancel->setGeometry(116, 64, 75, 25);
@@ -24,4 +25,15 @@ TFImpresion::TFImpresion(QWidget* parent) : QDialog(parent) {
     ok->setGeometry(204, 64, 75, 25);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TFImpresion::offerSheet(bool available) {
+    rbDatos->setEnabled(available);
+    // A choice that cannot be made is not left standing.
+    if (!available)
+        rbCarta->setChecked(true);
+}
+
+bool TFImpresion::sheetChosen() const {
+    return rbDatos->isChecked();
 }

@@ -9,4 +9,7 @@ class TFImpresion : public QDialog {
     explicit TFImpresion(QWidget* parent = nullptr);
     QRadioButton* rbCarta;
     QRadioButton* rbDatos;
+    // The sheet can be chosen only while radiants are shown; called as the dialog opens.
+    void offerSheet(bool available);
+    bool sheetChosen() const;
 };

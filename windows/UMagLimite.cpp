@@ -1,7 +1,6 @@
 #include "windows/UMagLimite.h"
 
-#include "windows/Unit1.h"
-#include "geometry/AreaStars.h"
+#include "model/ChartModel.h"
 #include "platform/Dialogs.h"
 #include "sky/LabelMarks.h"
 
@@ -18,15 +17,14 @@
 #include <algorithm>
 
 namespace {
-constexpr int kFreeCentre = 12;
 
 QString magnitude(int tenths) {
     return QStringLiteral("%1.%2").arg(tenths / 10).arg(tenths % 10);
 }
 } // namespace
 
-TFMagLimite::TFMagLimite(TForm1& form, Dialogs& dialogs, QWidget* parent)
-    : QDialog(parent), form_(form), dialogs_(dialogs) {
+TFMagLimite::TFMagLimite(ChartModel& model, ChartChange change, Dialogs& dialogs, QWidget* parent)
+    : QDialog(parent), model_(model), change_(std::move(change)), dialogs_(dialogs) {
     setObjectName(QStringLiteral("FMagLimite"));
     setWindowTitle(QString::fromUtf8("Velumbra - Magnitud límite"));
     upArea = new QSpinBox(this);
@@ -93,12 +91,7 @@ void TFMagLimite::showEvent(QShowEvent* event) {
 
 void TFMagLimite::upAreaChange() {
     const int area = upArea->value();
-    const SkyLabel& centre = form_.sky().numbers.at(area);
-    form_.view().CentreRA = centre.RA;
-    form_.view().CentreDec = centre.Dec;
-    form_.cbCarta->setCurrentIndex(kFreeCentre);
-    form_.sbZonas->setChecked(true);
-    form_.RedrawChart();
+    change_([this, area] { model_.centreOnArea(area); });
     lMarcas->clear();
     upEstrellasChange();
 }
@@ -106,16 +99,17 @@ void TFMagLimite::upAreaChange() {
 void TFMagLimite::upEstrellasChange() {
     const int area = upArea->value();
     const int count = upEstrellas->value();
-    const std::vector<LimitRow>& rows = form_.sky().limits.area(area);
+    const std::vector<LimitRow>& rows = model_.sky().limits.area(area);
     if (rows.empty()) {
         lResultado->setText(QString::fromUtf8(
             "No hay tabla de recuentos: el archivo fmaglim no se cargó. Reinstale los datos y "
             "vuelva a abrir Velumbra."));
         return;
     }
-    const LimitReading r = ReadLimit(form_.sky().limits, area, count);
+    const LimitReading r = ReadLimit(model_.sky().limits, area, count);
     switch (r.where) {
     case LimitReading::Where::Table:
+        model_.setLimitingMagnitude(r.tenths / 10.0);
         lResultado->setText(
             QString::fromUtf8("Magnitud límite: <b>%1</b>").arg(magnitude(r.tenths)));
         break;
@@ -148,31 +142,29 @@ void TFMagLimite::bBorrarClick() {
 
 void TFMagLimite::writeMarks(bool on) {
     const int area = upArea->value();
-    SkyData& sky = form_.sky();
-    const std::vector<int> inside = StarsInArea(sky.stars, sky.triangles, area);
-    if (inside.empty()) {
-        dialogs_.error(QString::fromUtf8("El área %1 no tiene contorno en ftriangulo o falta una "
-                                         "de sus esquinas en festrella: no hay estrellas que "
-                                         "marcar. Reinstale los datos.")
-                           .arg(area));
-        return;
-    }
-    try {
-        const int written = WriteLabelMarks(sky.stars, inside, on ? 1 : 0, form_.dataDir());
-        lMarcas->setText((on ? QString::fromUtf8("Área %1: %2 estrellas, %3 marcas escritas.")
-                             : QString::fromUtf8("Área %1: %2 estrellas, %3 marcas borradas."))
-                             .arg(area)
-                             .arg(inside.size())
-                             .arg(written));
-    } catch (const MarkRunStopped& e) {
-        lMarcas->clear();
-        dialogs_.error(QString::fromUtf8("No se pudo escribir una marca en festrella (%1).\n"
-                                         "Se escribieron %2 marcas antes del error. Compruebe "
-                                         "que festrella existe y se puede escribir.")
-                           .arg(QString::fromStdString(e.what()))
-                           .arg(e.written()));
-    }
-    if (on)
-        form_.sbPintaMag->setChecked(true);
-    form_.RedrawChart();
+    change_([&] {
+        try {
+            const AreaMarks marks = model_.markArea(area, on);
+            if (marks.stars == 0) {
+                dialogs_.error(QString::fromUtf8("El área %1 no tiene contorno en ftriangulo o "
+                                                 "falta una de sus esquinas en festrella: no hay "
+                                                 "estrellas que marcar. Reinstale los datos.")
+                                   .arg(area));
+                return;
+            }
+            lMarcas->setText((on ? QString::fromUtf8("Área %1: %2 estrellas, %3 marcas escritas.")
+                                 : QString::fromUtf8("Área %1: %2 estrellas, %3 marcas borradas."))
+                                 .arg(area)
+                                 .arg(marks.stars)
+                                 .arg(marks.written));
+        } catch (const MarkRunStopped& e) {
+            lMarcas->clear();
+            throw VelumbraError(std::string(e.what()) + "\nSe escribieron " +
+                                    std::to_string(e.written()) + " marcas antes del error.",
+                                e.file(),
+                                e.advice().empty()
+                                    ? "Compruebe que el archivo existe y se puede escribir."
+                                    : e.advice());
+        }
+    });
 }

@@ -3,15 +3,20 @@
 // count table gives; it centres the chart on the area and marks or clears its stars' labels.
 #include <QDialog>
 
+#include <functional>
+
+class ChartModel;
 class Dialogs;
 class QLabel;
 class QPushButton;
 class QSpinBox;
-class TForm1;
+
+// Runs a command on the chart model and shows the chart and its controls afterwards.
+using ChartChange = std::function<void(const std::function<void()>& command)>;
 
 class TFMagLimite : public QDialog {
   public:
-    TFMagLimite(TForm1& form, Dialogs& dialogs, QWidget* parent = nullptr);
+    TFMagLimite(ChartModel& model, ChartChange change, Dialogs& dialogs, QWidget* parent = nullptr);
 
     QSpinBox* upArea;
     QSpinBox* upEstrellas;
@@ -32,6 +37,7 @@ class TFMagLimite : public QDialog {
   private:
     void writeMarks(bool on);
 
-    TForm1& form_;
+    ChartModel& model_;
+    ChartChange change_;
     Dialogs& dialogs_;
 };

@@ -1,10 +1,5 @@
 #include "windows/Unit1.h"
 
-#include "windows/AtlasExport.h"
-#include "windows/UAcercade.h"
-#include "windows/UEdRad.h"
-#include "windows/UMagLimite.h"
-#include "windows/UPlanNoche.h"
 #include "geometry/Calendar.h"
 #include "geometry/ChartCentres.h"
 #include "geometry/HitTest.h"
@@ -15,7 +10,6 @@
 #include "output/Listing.h"
 #include "output/PrintCommand.h"
 #include "output/PrintUnits.h"
-#include "windows/UImpresion.h"
 #include "platform/ChartView.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSizeSignal.h"
@@ -25,6 +19,12 @@
 #include "platform/Printer.h"
 #include "platform/UpDownField.h"
 #include "render/Layers.h"
+#include "windows/AtlasExport.h"
+#include "windows/UAcercade.h"
+#include "windows/UEdRad.h"
+#include "windows/UImpresion.h"
+#include "windows/UMagLimite.h"
+#include "windows/UPlanNoche.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -49,9 +49,6 @@
 #include <vector>
 
 namespace {
-
-constexpr int kFreeCentre = 12;
-constexpr int kGoToEntries = 200;
 
 QString errorText(const VelumbraError& e) {
     return QString::fromStdString(ErrorText(e));
@@ -107,10 +104,10 @@ template <typename F> void TForm1::guarded(F operation) {
     }
 }
 
-TForm1::TForm1(Dialogs& dialogs, Printer& printer, QWidget* parent)
+TForm1::TForm1(Dialogs& dialogs, Printer& printer, const std::string& dataDir, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      dialogs_(dialogs), printer_(printer) {
+      dialogs_(dialogs), printer_(printer), model_(dataDir) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8("Velumbra (para observación visual de meteoros)"));
     auto* client = new QWidget(this);
@@ -137,7 +134,6 @@ TForm1::TForm1(Dialogs& dialogs, Printer& printer, QWidget* parent)
     buildMenu();
     buildKeys();
     canvas_.font.size = 9; // the paint box's font, 12 pixels high
-    GoToList.clear();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -227,7 +223,8 @@ void TForm1::buildToolPanel() {
         down->setChecked(true);
     for (QToolButton* off : {sbMagMas, sbZMenos, sbRad, sbRadTer, sbGoRad})
         off->setEnabled(false);
-    setArrowsEnabled(false);
+    for (QToolButton* arrow : {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4})
+        arrow->setEnabled(false);
 
     auto on = [this](QToolButton* b, void (TForm1::*handler)()) {
         connect(b, &QToolButton::clicked, this, [this, handler] { (this->*handler)(); });
@@ -260,7 +257,6 @@ void TForm1::buildChartArea() {
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
     PaintBox1->move(1, 1);
     PaintBox1->setCursor(Qt::PointingHandCursor);
-    PaintBox1->onPaint = [this] { PaintBox1Paint(); };
     PaintBox1->onMouseUp = [this](int x, int y) { PaintBox1MouseUp(x, y); };
 }
 
@@ -431,21 +427,12 @@ void TForm1::FormActivate() {
         return;
     activated_ = true;
     IgnoreFileSizeSignal();
-    dataDir_ = QDir::currentPath().toStdString();
-    view_.ChartSize = static_cast<std::int16_t>(PaintBox1->width());
-    view_.GridStep = static_cast<std::int16_t>(Round(view_.ChartSize * 0.2));
-    view_.ZoomLevel = 1;
-    view_.MagLimit = 7;
-    TakePrintUnits(printer_, view_);
-    view_.MarkMode = false;
-    // A file that fails leaves its table as far as it was read; every other file is still
-    // read, and the chart shows what there is.
     QStringList failures;
-    LoadSky(sky_, dataDir_, [&failures](const VelumbraError& e) { failures << errorText(e); });
-    cbCarta->setCurrentIndex(0);
+    model_.start(PaintBox1->width(), printer_,
+                 [&failures](const VelumbraError& e) { failures << errorText(e); });
     showDriftLines();
-    chartStale_ = true;
-    PaintBox1->update();
+    showControls(model_.controls());
+    RedrawChart();
     // Each failure once, over the window already at its size and showing chart 1.
     if (!failures.isEmpty())
         QTimer::singleShot(0, this, [this, failures] {
@@ -456,179 +443,123 @@ void TForm1::FormActivate() {
 
 void TForm1::showDriftLines() {
     lbDesRad->clear();
-    for (const std::string& line : sky_.driftLines)
+    for (const std::string& line : model_.sky().driftLines)
         lbDesRad->addItem(FromAnsi(line));
 }
 
-int TForm1::RadiantDate() const {
-    return DayOfYear(upDia->value(), upMes->value());
-}
-
-ChartOptions TForm1::chartOptions() const {
-    ChartOptions o;
-    o.grid = sbCoord->isChecked();
-    o.figures = sbConstelaciones->isChecked();
-    o.names = sbNombres->isChecked();
-    o.zones = sbZonas->isChecked();
-    o.stars = sbEstrellas->isChecked();
-    o.labels = sbPintaMag->isChecked();
-    o.imoRadiants = sbRad->isChecked();
-    o.terRadiants = sbRadTer->isChecked();
-    o.driftTracks = sbDesRad->isChecked();
-    o.gridLetter = GridLetterFor(cbCarta->currentIndex());
-    o.radiantDate = RadiantDate();
-    o.driftSelected.resize(static_cast<std::size_t>(lbDesRad->count()));
+ChartInputs TForm1::inputs() const {
+    ChartInputs in;
+    in.toggles = {sbCoord->isChecked(), sbConstelaciones->isChecked(), sbNombres->isChecked(),
+                  sbZonas->isChecked(), sbEstrellas->isChecked(),      sbPintaMag->isChecked(),
+                  sbRad->isChecked(),   sbRadTer->isChecked(),         sbDesRad->isChecked()};
+    in.chartIndex = cbCarta->currentIndex();
+    in.day = upDia->value();
+    in.month = upMes->value();
+    in.driftSelected.resize(static_cast<std::size_t>(lbDesRad->count()));
     for (int i = 0; i < lbDesRad->count(); ++i)
-        o.driftSelected[static_cast<std::size_t>(i)] = lbDesRad->item(i)->isSelected();
-    return o;
+        in.driftSelected[static_cast<std::size_t>(i)] = lbDesRad->item(i)->isSelected();
+    return in;
 }
 
-void TForm1::setArrowsEnabled(bool on) {
-    for (QToolButton* arrow : {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4})
-        arrow->setEnabled(on);
+void TForm1::showControls(const ChartControls& c) {
+    const std::pair<QToolButton*, bool> toggles[] = {
+        {sbCoord, c.checked.grid},         {sbConstelaciones, c.checked.figures},
+        {sbNombres, c.checked.names},      {sbZonas, c.checked.zones},
+        {sbEstrellas, c.checked.stars},    {sbPintaMag, c.checked.labels},
+        {sbRad, c.checked.imoRadiants},    {sbRadTer, c.checked.terRadiants},
+        {sbDesRad, c.checked.driftTracks},
+    };
+    for (const auto& [button, down] : toggles)
+        button->setChecked(down);
+    const std::pair<QToolButton*, bool> enabled[] = {
+        {SpeedButton1, c.arrows}, {SpeedButton2, c.arrows}, {SpeedButton3, c.arrows},
+        {SpeedButton4, c.arrows}, {sbZMas, c.zoomIn},       {sbZMenos, c.zoomOut},
+        {sbMagMas, c.magUp},      {sbMagMenos, c.magDown},  {sbCoord, c.grid},
+        {sbPintaMag, c.labels},   {sbRad, c.radiantLists},  {sbRadTer, c.radiantLists},
+        {sbGoRad, c.goTo},
+    };
+    for (const auto& [button, on] : enabled)
+        button->setEnabled(on);
+    cbCarta->setCurrentIndex(c.chartIndex);
+    SBEscala->setText(QString::number(c.stepScale));
+    Dibujarmagnitud1->setChecked(c.markMode);
+    PaintBox1->setCursor(c.markMode ? Qt::CrossCursor : Qt::PointingHandCursor);
+    for (int i = 0; i < lbDesRad->count(); ++i) {
+        const auto line = static_cast<std::size_t>(i);
+        const bool selected = line < c.driftSelected.size() && c.driftSelected[line];
+        if (lbDesRad->item(i)->isSelected() != selected)
+            lbDesRad->item(i)->setSelected(selected);
+    }
+    for (std::size_t i = 0; i < c.status.size(); ++i)
+        StatusPanels[i]->setText(QString::fromStdString(c.status[i]));
+}
+
+void TForm1::changeChart(const std::function<void()>& command) {
+    model_.read(inputs());
+    guarded(command);
+    showControls(model_.controls());
+    RedrawChart();
 }
 
 void TForm1::RedrawChart() {
-    if (view_.ZoomLevel != 1) {
-        cbCarta->setCurrentIndex(kFreeCentre);
-        sbCoord->setChecked(false);
-        sbCoord->setEnabled(false);
-    } else {
-        sbCoord->setEnabled(true);
-    }
-    const int index = cbCarta->currentIndex();
-    setArrowsEnabled(index == kFreeCentre);
-    if (index >= 0 && index < static_cast<int>(kChartCentres.size())) {
-        view_.CentreRA = kChartCentres[static_cast<std::size_t>(index)].ra;
-        view_.CentreDec = kChartCentres[static_cast<std::size_t>(index)].dec;
-    }
-    view_.deriveForRedraw();
-
-    StatusPanels[0]->setText(QStringLiteral("Centro (J2000): ") +
-                             QString::fromStdString(FormatFloat("000", view_.CentreRA) + " " +
-                                                    FormatFloat("+00;-00", view_.CentreDec)));
-    StatusPanels[1]->setText(QStringLiteral("Mag: %1").arg(view_.MagLimit));
-    const bool radiantsShown = sbRad->isChecked() || sbRadTer->isChecked();
-    StatusPanels[2]->setText(
-        radiantsShown ? QStringLiteral("Fecha Radiantes: ") +
-                            QString::fromStdString(FormatFloat("00", upDia->value()) + "/" +
-                                                   FormatFloat("00", upMes->value()))
-                      : QString());
-    StatusPanels[3]->setText(QStringLiteral("Zoom: %1").arg(view_.ZoomLevel));
-
+    model_.read(inputs());
     canvas_.begin(&PaintBox1->buffer());
-    guarded([this] { DrawChart(canvas_, view_, sky_, chartOptions()); });
+    guarded([this] { model_.draw(canvas_); });
     canvas_.end();
-    chartStale_ = false;
+    showControls(model_.controls());
     PaintBox1->update();
-
-    if (FImpresion) {
-        FImpresion->rbDatos->setEnabled(radiantsShown);
-        // A choice that cannot be made is not left standing.
-        if (!radiantsShown)
-            FImpresion->rbCarta->setChecked(true);
-    }
-}
-
-void TForm1::PaintBox1Paint() {
-    if (chartStale_)
-        RedrawChart();
 }
 
 void TForm1::PaintBox1MouseUp(int x, int y) {
-    if (view_.MarkMode) {
-        markStarAt(x, y);
-        return;
-    }
-    const SkyPoint p = Unproject(view_, x, y);
-    view_.CentreRA = p.ra;
-    view_.CentreDec = p.dec;
-    cbCarta->setCurrentIndex(kFreeCentre);
-    RedrawChart();
-}
-
-void TForm1::markStarAt(int x, int y) {
-    const int slot = NearestStar(view_, sky_.stars, x, y);
-    // A failed write leaves the mark in memory as the file holds it.
-    if (slot != 0)
-        guarded([&] { ToggleMark(sky_.stars, slot, dataDir_); });
-    RedrawChart();
+    changeChart([&] { model_.click(x, y); });
 }
 
 void TForm1::cbCartaClick() {
-    view_.ZoomLevel = 1;
-    sbZMenos->setEnabled(false);
-    sbZMas->setEnabled(true);
-    sbCoord->setChecked(true);
-    RedrawChart();
+    changeChart([this] { model_.chooseChart(); });
 }
 
 void TForm1::SpeedButton1Click() {
-    view_.CentreDec = std::max(view_.CentreDec - SBEscala->text().toInt(), -90);
-    RedrawChart();
+    changeChart([this] { model_.step(0, -1); });
 }
 
 void TForm1::SpeedButton3Click() {
-    view_.CentreDec = std::min(view_.CentreDec + SBEscala->text().toInt(), 90);
-    RedrawChart();
+    changeChart([this] { model_.step(0, 1); });
 }
 
 void TForm1::SpeedButton4Click() {
-    view_.CentreRA += SBEscala->text().toInt();
-    if (view_.CentreRA > 360)
-        view_.CentreRA -= 360;
-    RedrawChart();
+    changeChart([this] { model_.step(1, 0); });
 }
 
 void TForm1::SpeedButton2Click() {
-    view_.CentreRA -= SBEscala->text().toInt();
-    if (view_.CentreRA < 0)
-        view_.CentreRA += 360;
-    RedrawChart();
+    changeChart([this] { model_.step(-1, 0); });
 }
 
 void TForm1::SpeedButton8Click() {
-    cbCarta->setCurrentIndex(kFreeCentre);
-    setArrowsEnabled(true);
+    model_.read(inputs());
+    model_.freeCentre();
+    showControls(model_.controls());
 }
 
 void TForm1::SBEscalaClick() {
-    const QString step = SBEscala->text();
-    SBEscala->setText(step == QStringLiteral("10")   ? QStringLiteral("25")
-                      : step == QStringLiteral("25") ? QStringLiteral("1")
-                                                     : QStringLiteral("10"));
+    model_.read(inputs());
+    model_.nextStepScale();
+    showControls(model_.controls());
 }
 
 void TForm1::sbZMasClick() {
-    sbZMenos->setEnabled(true);
-    ++view_.ZoomLevel;
-    if (view_.ZoomLevel == 5)
-        sbZMas->setEnabled(false);
-    RedrawChart();
+    changeChart([this] { model_.zoomIn(); });
 }
 
 void TForm1::sbZMenosClick() {
-    sbZMas->setEnabled(true);
-    --view_.ZoomLevel;
-    if (view_.ZoomLevel == 1)
-        sbZMenos->setEnabled(false);
-    RedrawChart();
+    changeChart([this] { model_.zoomOut(); });
 }
 
 void TForm1::sbMagMenosClick() {
-    sbMagMas->setEnabled(true);
-    --view_.MagLimit;
-    if (view_.MagLimit == 0)
-        sbMagMenos->setEnabled(false);
-    RedrawChart();
+    changeChart([this] { model_.magDown(); });
 }
 
 void TForm1::sbMagMasClick() {
-    sbMagMenos->setEnabled(true);
-    ++view_.MagLimit;
-    if (view_.MagLimit == 7)
-        sbMagMas->setEnabled(false);
-    RedrawChart();
+    changeChart([this] { model_.magUp(); });
 }
 
 void TForm1::sbEstrellasClick() {
@@ -641,48 +572,49 @@ void TForm1::SpeedButton7Click() {
 }
 
 void TForm1::SpeedButton9Click() {
-    if (!FImpresion || dialogs_.exec(*FImpresion) != QDialog::Accepted)
+    if (!FImpresion)
         return;
-    const PrintChoice choice =
-        FImpresion->rbCarta->isChecked() ? PrintChoice::Chart : PrintChoice::ActiveRadiants;
+    model_.read(inputs());
+    FImpresion->offerSheet(model_.radiantsShown());
+    if (dialogs_.exec(*FImpresion) != QDialog::Accepted)
+        return;
     PrintSources sources = printSources();
-    if (choice == PrintChoice::ActiveRadiants && SelectSheetRadiants(sources).empty()) {
+    if (FImpresion->sheetChosen() && SelectSheetRadiants(sources).empty()) {
         dialogs_.information(QString::fromStdString(NothingOnSheetMessage(sources)));
         return;
     }
+    const PrintChoice choice =
+        FImpresion->sheetChosen() ? PrintChoice::ActiveRadiants : PrintChoice::Chart;
     guarded([&] { PrintCommand(choice, dialogs_, printer_, sources); });
 }
 
 PrintSources TForm1::printSources() {
-    return {sky_,           view_,          chartOptions(),
-            upDia->value(), upMes->value(), [dir = dataDir_] { return LoadLogo(dir); }};
+    model_.read(inputs());
+    return model_.printSources([dir = model_.dataDir()] { return LoadLogo(dir); });
 }
 
 void TForm1::RadiantesIMO1Click() {
     PrintSources sources = printSources();
-    guarded([&] { PrintListing(ListingKind::Imo, dialogs_, printer_, sources, dataDir_); });
+    guarded([&] { PrintListing(ListingKind::Imo, dialogs_, printer_, sources, model_.dataDir()); });
 }
 
 void TForm1::RadiantesdeTerentjeva2Click() {
     PrintSources sources = printSources();
-    guarded([&] { PrintListing(ListingKind::Terentjeva, dialogs_, printer_, sources, dataDir_); });
+    guarded([&] {
+        PrintListing(ListingKind::Terentjeva, dialogs_, printer_, sources, model_.dataDir());
+    });
 }
 
 void TForm1::SpeedButton5Click() {
     const std::string name = dialogs_.savePictureDialog();
-    if (!name.empty()) {
-        RedrawChart();
-        QImage& chart = PaintBox1->buffer();
-        canvas_.begin(&chart);
-        DrawChartCaption(canvas_, view_, chart.height(),
-                         sbRad->isChecked() || sbRadTer->isChecked(), upDia->value(),
-                         upMes->value());
-        canvas_.end();
-        Image1 = chart.copy(0, 0, view_.ChartSize, chart.height());
-        guarded([&] { SavePicture(Image1, name); });
-    }
-    // The caption leaves the screen.
-    RedrawChart();
+    if (name.empty())
+        return;
+    model_.read(inputs());
+    QImage picture(PaintBox1->buffer().size(), PaintBox1->buffer().format());
+    canvas_.begin(&picture);
+    guarded([&] { model_.drawPicture(canvas_, picture.height()); });
+    canvas_.end();
+    guarded([&] { SavePicture(picture, name); });
 }
 
 void TForm1::Salir1Click() {
@@ -690,17 +622,11 @@ void TForm1::Salir1Click() {
 }
 
 void TForm1::Dibujarmagnitud1Click() {
-    view_.MarkMode = !view_.MarkMode;
-    Dibujarmagnitud1->setChecked(view_.MarkMode);
-    if (view_.MarkMode) {
-        sbPintaMag->setChecked(true);
-        sbPintaMag->setEnabled(false);
-        PaintBox1->setCursor(Qt::CrossCursor);
+    model_.read(inputs());
+    model_.toggleMarkMode();
+    showControls(model_.controls());
+    if (model_.view().MarkMode)
         RedrawChart();
-    } else {
-        sbPintaMag->setEnabled(true);
-        PaintBox1->setCursor(Qt::PointingHandCursor);
-    }
 }
 
 void TForm1::Radiantes1Click() {
@@ -715,20 +641,17 @@ void TForm1::editRadiants(RadiantList list) {
     if (!FEdRad)
         return;
     FEdRad->EditMode = list;
-    FEdRad->DataDir = dataDir_;
+    FEdRad->DataDir = model_.dataDir();
     dialogs_.exec(*FEdRad);
-    for (QToolButton* b : {sbRad, sbRadTer, sbDesRad})
-        b->setChecked(false);
-    sbGoRad->setEnabled(false);
-    // The radiants are off and the table is read anew: the chart must not keep old symbols.
-    guarded([this] { LoadRadiants(sky_.radiants, sky_.driftLines, dataDir_); });
+    model_.read(inputs());
+    guarded([this] { model_.reloadRadiants(); });
     showDriftLines();
-    chartStale_ = true;
-    PaintBox1->update();
+    showControls(model_.controls());
+    RedrawChart();
 }
 
 void TForm1::Planificarlanoche1Click() {
-    TFPlanNoche window(sky_.radiants, upDia->value(), upMes->value(), dialogs_, this);
+    TFPlanNoche window(model_.sky().radiants, upDia->value(), upMes->value(), dialogs_, this);
     dialogs_.exec(window);
 }
 
@@ -737,7 +660,9 @@ void TForm1::Exportaratlas1Click() {
 }
 
 void TForm1::Magnitudlimite1Click() {
-    TFMagLimite window(*this, dialogs_, this);
+    TFMagLimite window(
+        model_, [this](const std::function<void()>& command) { changeChart(command); }, dialogs_,
+        this);
     window.upAreaChange();
     dialogs_.exec(window);
 }
@@ -768,8 +693,7 @@ void TForm1::dismissDatePanel() {
 }
 
 void TForm1::meMesChange() {
-    const int month = upMes->value();
-    const int days = DaysInMonth(month);
+    const int days = DaysInMonth(upMes->value());
     if (days == 0)
         return;
     // Lowering the maximum brings a day beyond it down to the month's last day.
@@ -796,51 +720,20 @@ void TForm1::Button3Click() {
         return;
     }
     closePanel(pRad);
-    for (QToolButton* b : {sbRad, sbRadTer}) {
-        b->setEnabled(true);
-        b->setChecked(false);
-    }
-    // The go-to list belongs to the date it was built for.
     lbRad->clear();
-    GoToList.clear();
-    sbGoRad->setEnabled(false);
-    RedrawChart();
+    changeChart([this] { model_.applyRadiantDate(); });
 }
 
 void TForm1::sbRadClick() {
+    model_.read(inputs());
     lbRad->blockSignals(true);
     lbRad->clear();
-    const int date = RadiantDate();
-    std::vector<std::string> listedCodes;
-    for (int i = 0; i <= sky_.radiants.RadiantCount(); ++i) {
-        const Radiant& r = sky_.radiants.at(i);
-        int activeDay = 0;
-        if (!IsActive(r, date, activeDay))
-            continue;
-        const RadiantKind kind = KindOf(r);
-        const bool counts = (kind == RadiantKind::Terentjeva && sbRadTer->isChecked()) ||
-                            (kind == RadiantKind::Imo && sbRad->isChecked());
-        // The go-to table has room for 200; the list never shows a line it cannot go to.
-        if (!counts || lbRad->count() >= kGoToEntries)
-            continue;
-        lbRad->addItem(FromAnsi(RadiantLine(r)));
-        GoToList.at(lbRad->count()) = PositionAt(r, activeDay);
-        listedCodes.push_back(r.Code);
-    }
+    guarded([this] {
+        for (const std::string& line : model_.listActiveRadiants())
+            lbRad->addItem(FromAnsi(line));
+    });
     lbRad->blockSignals(false);
-
-    // A shower stored in pieces (the Antihelion Source) has one code for all of them; only the
-    // piece whose own period holds the date gets its track.
-    for (int j = 0; j < lbDesRad->count(); ++j) {
-        const Radiant& r = sky_.radiants.at(j);
-        int activeDay = 0;
-        if (IsActive(r, date, activeDay) &&
-            std::find(listedCodes.begin(), listedCodes.end(), r.Code) != listedCodes.end())
-            lbDesRad->item(j)->setSelected(true);
-    }
-    if (lbDesRad->selectedItems().isEmpty())
-        sbDesRad->setChecked(false);
-    sbGoRad->setEnabled(lbRad->count() > 0);
+    showControls(model_.controls());
     RedrawChart();
 }
 
@@ -854,12 +747,8 @@ void TForm1::lbRadClick() {
     const int k = lbRad->currentRow() + 1;
     if (k < 1)
         return;
-    const RadiantPosition p = GoToList.at(k);
-    view_.CentreRA = static_cast<int>(Round(p.ra));
-    view_.CentreDec = static_cast<int>(Round(p.dec));
-    cbCarta->setCurrentIndex(kFreeCentre);
     closePanel(pGoRad);
-    RedrawChart();
+    changeChart([this, k] { model_.goTo(k); });
 }
 
 void TForm1::Button7Click() {
@@ -874,19 +763,8 @@ void TForm1::sbDesRadClick() {
 }
 
 void TForm1::Button1Click() {
-    for (int i = 0; i < lbDesRad->count(); ++i) {
-        if (lbDesRad->item(i)->isSelected()) {
-            const Radiant& r = sky_.radiants.at(i);
-            view_.CentreRA = static_cast<int>(Round(r.RA));
-            view_.CentreDec = static_cast<int>(Round(r.Dec));
-            break;
-        }
-    }
     closePanel(pDesRad);
-    if (lbDesRad->selectedItems().isEmpty())
-        sbDesRad->setChecked(false);
-    cbCarta->setCurrentIndex(kFreeCentre);
-    RedrawChart();
+    changeChart([this] { model_.centreOnDriftSelection(); });
 }
 
 void TForm1::Button2Click() {
@@ -895,8 +773,5 @@ void TForm1::Button2Click() {
 
 void TForm1::Button4Click() {
     closePanel(pDesRad);
-    sbDesRad->setChecked(false);
-    // The uncovered chart repaints without tracks.
-    chartStale_ = true;
-    PaintBox1->update();
+    changeChart([this] { model_.cancelDriftTracks(); });
 }

@@ -1,15 +1,10 @@
 #pragma once
-// The main window: the tool panel, the chart and its status bar, and every handler that
-// changes what the chart shows. All state lives here, alive for the whole run.
-#include "geometry/ViewState.h"
-#include "output/PrintCommand.h"
+// The main window: the tool panel, the chart and its status bar. Its handlers read the
+// controls, ask the chart model and show its answer; the state and its rules are the model's.
+#include "model/ChartModel.h"
 #include "platform/QtCanvas.h"
-#include "render/ChartOptions.h"
-#include "sky/FixedTable.h"
-#include "sky/SkyData.h"
 
 #include <QDate>
-#include <QImage>
 #include <QMainWindow>
 
 #include <array>
@@ -34,7 +29,9 @@ enum class RadiantList;
 
 class TForm1 : public QMainWindow {
   public:
-    TForm1(Dialogs& dialogs, Printer& printer, QWidget* parent = nullptr);
+    // The data files are read from `dataDir` at the first showing.
+    TForm1(Dialogs& dialogs, Printer& printer, const std::string& dataDir,
+           QWidget* parent = nullptr);
     ~TForm1() override;
 
     // The windows created after this one, set by the program entry.
@@ -44,20 +41,19 @@ class TForm1 : public QMainWindow {
     // Today's date for "Hoy"; replaceable so the handler can be tested on any day.
     std::function<QDate()> today = [] { return QDate::currentDate(); };
 
-    const ViewState& view() const { return view_; }
-    ViewState& view() { return view_; }
-    const SkyData& sky() const { return sky_; }
-    SkyData& sky() { return sky_; }
-    const std::string& dataDir() const { return dataDir_; }
-    int RadiantDate() const;
-    // What the toggles, the chart selector, the date and the drift list ask the chart to show.
-    ChartOptions chartOptions() const;
-    RadiantPosition goToEntry(int k) const { return GoToList.at(k); }
+    const ViewState& view() const { return model_.view(); }
+    ViewState& view() { return model_.view(); }
+    const SkyData& sky() const { return model_.sky(); }
+    SkyData& sky() { return model_.sky(); }
+    RadiantPosition goToEntry(int k) const { return model_.goToEntry(k); }
 
     // Start-up sequence, run once at the first showing of the window.
     void FormActivate();
+    // Reads the controls, draws the chart and shows the model's answers.
     void RedrawChart();
-    void PaintBox1Paint();
+    // Reads the controls, runs a command of the model, shows its answer and redraws.
+    void changeChart(const std::function<void()>& command);
+    ChartModel& model() { return model_; }
     void PaintBox1MouseUp(int x, int y);
 
     void cbCartaClick();
@@ -144,8 +140,6 @@ class TForm1 : public QMainWindow {
     QPushButton* Button2;
     QPushButton* Button4;
     std::array<QLabel*, 5> StatusPanels{};
-    // The saved picture: a copy of the chart with its caption.
-    QImage Image1;
     QAction* Salir1;
     QAction* Planificarlanoche1;
     QAction* Exportaratlas1;
@@ -169,14 +163,14 @@ class TForm1 : public QMainWindow {
     void buildMenu();
     void buildKeys();
     QToolButton* toolButton(const char* name, const QString& hint, int x, int y, int width = 25);
-    void setArrowsEnabled(bool on);
     void openPanel(QFrame* panel, QWidget* focus);
     void closePanel(QFrame* panel);
-    // What a printout reads of the window when it runs.
+    ChartInputs inputs() const;
+    void showControls(const ChartControls& c);
+    // What a printout reads of the chart when it runs.
     PrintSources printSources();
     // Escape in the date panel: closes it with the date it showed when it opened.
     void dismissDatePanel();
-    void markStarAt(int x, int y);
     void showDriftLines();
     void editRadiants(RadiantList list);
     // Runs an operation; a failure stops it there and is shown in the error box.
@@ -184,13 +178,9 @@ class TForm1 : public QMainWindow {
 
     Dialogs& dialogs_;
     Printer& printer_;
-    SkyData sky_;
-    ViewState view_;
-    std::string dataDir_;
+    ChartModel model_;
     bool activated_ = false;
-    bool chartStale_ = true;
     QtCanvas canvas_;
-    FixedTable<RadiantPosition, 200> GoToList;
     struct DayMonth {
         int day = 1;
         int month = 1;

@@ -1,13 +1,13 @@
 #pragma once
 // The radiant editor on a private folder holding small radiant files, with dialogs that answer
 // at once and remember what they were asked.
-#include "windows/Aligrid.h"
-#include "windows/MaskEdit.h"
-#include "windows/UEdRad.h"
 #include "tests/support/SkyFixtures.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestShower.h"
 #include "tests/windows/Fakes.h"
+#include "windows/Aligrid.h"
+#include "windows/MaskEdit.h"
+#include "windows/UEdRad.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

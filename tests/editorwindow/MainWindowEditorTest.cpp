@@ -1,5 +1,5 @@
-#include "windows/Unit1.h"
 #include "tests/editorwindow/EditorFixture.h"
+#include "windows/Unit1.h"
 
 #include <QAction>
 #include <QDir>
@@ -20,7 +20,7 @@ class MainWindowEditor : public EditorFixture {
                                          "fmaglim", "escudo.bmp"});
         EditorFixture::SetUp();
         QDir::setCurrent(QString::fromStdString(dir.path()));
-        form = std::make_unique<TForm1>(dialogs, printer);
+        form = std::make_unique<TForm1>(dialogs, printer, dir.path());
         ed = std::make_unique<TFEdRad>(dialogs);
         form->FEdRad = ed.get();
         form->FormActivate();

@@ -1,6 +1,6 @@
 #include "output/PrintUnits.h"
 #include "geometry/Numbers.h"
-#include "tests/support/RecordingPrinter.h"
+#include "platform/RecordingPrinter.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // A printout's sources and a recording printer whose portrait paper gives PrintUnit 24 and
 // PrintMargin 120, with access to what each page shows.
 #include "output/PrintCommand.h"
-#include "tests/support/RecordingPrinter.h"
+#include "platform/RecordingPrinter.h"
 #include "tests/support/SkyFixtures.h"
 
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 // The busiest chart the program draws: every layer on, both radiant lists for 12 August and
 // the drift tracks of every radiant active that day. Shared by the reference-image test and
 // the benchmark.
-#include "windows/Unit1.h"
 #include "geometry/Calendar.h"
+#include "windows/Unit1.h"
 
 #include <QComboBox>
 #include <QListWidget>

@@ -1,7 +1,7 @@
 #pragma once
 // Stand-ins for the modal dialogs and the printer, so handlers run without a user or a device.
 #include "platform/Dialogs.h"
-#include "tests/support/RecordingPrinter.h"
+#include "platform/RecordingPrinter.h"
 
 #include <QStringList>
 

@@ -1,9 +1,9 @@
 #pragma once
 // A main window started on a private copy of the bundled data, with fake dialogs and printer.
-#include "windows/Unit1.h"
-#include "windows/UImpresion.h"
 #include "tests/support/TempDir.h"
 #include "tests/windows/Fakes.h"
+#include "windows/UImpresion.h"
+#include "windows/Unit1.h"
 
 #include <QDir>
 #include <QLabel>
@@ -32,7 +32,7 @@ class FormFixture : public ::testing::Test {
 
     void start() {
         QDir::setCurrent(QString::fromStdString(dir.path()));
-        form = std::make_unique<TForm1>(dialogs, printer);
+        form = std::make_unique<TForm1>(dialogs, printer, dir.path());
         impresion = std::make_unique<TFImpresion>();
         form->FImpresion = impresion.get();
         form->FormActivate();

@@ -1,6 +1,6 @@
-#include "windows/UAcercade.h"
 #include "platform/ChartView.h"
 #include "tests/windows/FormFixture.h"
+#include "windows/UAcercade.h"
 
 #include <QApplication>
 #include <QLabel>

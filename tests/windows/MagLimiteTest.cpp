@@ -1,6 +1,6 @@
-#include "windows/UMagLimite.h"
 #include "geometry/AreaStars.h"
 #include "tests/windows/FormFixture.h"
+#include "windows/UMagLimite.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -15,7 +15,9 @@ class MagLimite : public FormFixture {
     void SetUp() override {
         FormFixture::SetUp();
         start();
-        window = std::make_unique<TFMagLimite>(*form, dialogs);
+        window = std::make_unique<TFMagLimite>(
+            form->model(), [this](const std::function<void()>& c) { form->changeChart(c); },
+            dialogs);
     }
     void TearDown() override {
         window.reset();

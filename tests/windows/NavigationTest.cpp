@@ -1,5 +1,5 @@
-#include "windows/UAcercade.h"
 #include "tests/windows/FormFixture.h"
+#include "windows/UAcercade.h"
 
 #include <QComboBox>
 #include <QToolButton>

@@ -1,7 +1,7 @@
-#include "windows/UPlanNoche.h"
 #include "output/PlanPage.h"
 #include "platform/PlanPlot.h"
 #include "tests/windows/FormFixture.h"
+#include "windows/UPlanNoche.h"
 
 #include <QAction>
 #include <QChart>

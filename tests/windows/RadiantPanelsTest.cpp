@@ -87,9 +87,11 @@ TEST_F(RadiantPanels, DateButtonsShowTheRadiantDate) {
     EXPECT_EQ(status(2), "");
     press(form->sbRad);
     EXPECT_EQ(status(2), "Fecha Radiantes: 05/08");
+    form->SpeedButton9Click(); // the print choice opens, and is cancelled
     EXPECT_TRUE(impresion->rbDatos->isEnabled());
     press(form->sbRad);
     EXPECT_EQ(status(2), "");
+    form->SpeedButton9Click();
     EXPECT_FALSE(impresion->rbDatos->isEnabled());
 }
 

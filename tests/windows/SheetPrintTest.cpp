@@ -73,9 +73,9 @@ TEST_F(SheetPrint, ChoiceFallsBackToTheChartWhenNoRadiantsAreShown) {
     form->sbRad->setChecked(false);
     form->sbRadTer->setChecked(false);
     form->sbRadClick();
+    form->SpeedButton9Click();
     EXPECT_FALSE(impresion->rbDatos->isEnabled());
     EXPECT_TRUE(impresion->rbCarta->isChecked());
-    form->SpeedButton9Click();
     ASSERT_EQ(printer.jobs.size(), 1u);
     EXPECT_EQ(printer.jobs[0].title, "Carta");
 }
