@@ -1,6 +1,11 @@
 #include "platform/DataLocation.h"
 
+#include "sky/Errors.h"
+#include "sky/WholeFile.h"
+
+#include <fstream>
 #include <system_error>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -24,19 +29,24 @@ bool holdsSomeData(const fs::path& dir) {
     return false;
 }
 
-// Copied under a temporary name and renamed, so an interrupted copy never leaves a short file
-// that later starts would take for the real one.
-bool copyMissing(const fs::path& from, const fs::path& to, const char* name) {
+// Written whole or not at all, so an interrupted copy never leaves a short file that later
+// starts would take for the real one.
+void copyMissing(const fs::path& from, const fs::path& to, const char* name) {
     std::error_code ec;
-    if (fs::exists(to / name, ec) || !fs::is_regular_file(from / name, ec))
-        return true;
-    const fs::path partial = to / (std::string(".") + name + ".copia");
-    fs::copy_file(from / name, partial, fs::copy_options::overwrite_existing, ec);
-    if (!ec)
-        fs::rename(partial, to / name, ec);
-    if (ec)
-        fs::remove(partial, ec);
-    return !ec;
+    const fs::path copy = to / name;
+    if (fs::is_directory(copy, ec))
+        throw VelumbraError("En lugar del archivo de datos hay una carpeta con su nombre.",
+                            copy.string(), "Mueva o cambie el nombre de esa carpeta.");
+    if (fs::exists(fs::symlink_status(copy, ec)) || !fs::is_regular_file(from / name, ec))
+        return;
+    std::ifstream in(from / name, std::ios::binary);
+    std::vector<unsigned char> bytes(fs::file_size(from / name, ec));
+    if (ec ||
+        !in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())))
+        throw VelumbraError("No se puede leer el archivo de datos instalado.",
+                            (from / name).string(), "Instale Velumbra de nuevo.");
+    RemoveStaleTemporaries(copy.string());
+    WriteWholeFile(copy.string(), "No se pudo copiar el archivo de datos", bytes);
 }
 
 std::string fileList() {
@@ -58,18 +68,15 @@ DataLocation LocateData(const DataPlaces& places) {
             return {{},
                     "No se puede crear la carpeta de datos " + places.user.string() +
                         ".\nCompruebe que puede escribir en ella y vuelva a abrir Velumbra."};
-        const char* failed = nullptr;
-        for (const char* name : kDataFiles)
-            if (!failed && !copyMissing(places.installed, places.user, name))
-                failed = name;
-        if (!failed && !copyMissing(places.installed, places.user, kLogoFile))
-            failed = kLogoFile;
-        if (failed)
+        try {
+            for (const char* name : kDataFiles)
+                copyMissing(places.installed, places.user, name);
+            copyMissing(places.installed, places.user, kLogoFile);
+        } catch (const VelumbraError& e) {
             return {{},
-                    "No se puede copiar " + (places.installed / failed).string() + " en " +
-                        places.user.string() +
-                        ".\nCompruebe que hay espacio libre y que puede escribir en esa carpeta, "
-                        "y vuelva a abrir Velumbra."};
+                    "No se pudo copiar los datos de Velumbra en " + places.user.string() + ".\n" +
+                        ErrorText(e)};
+        }
     }
     if (holdsData(places.user))
         return {places.user, {}};

@@ -106,3 +106,7 @@ std::string QtDialogs::savePictureDialog() {
         return {};
     return dialog.selectedFiles().first().toStdString();
 }
+
+QString ErrorBoxText(const VelumbraError& e) {
+    return QString::fromStdString(ErrorText(e));
+}

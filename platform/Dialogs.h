@@ -2,6 +2,7 @@
 // The modal dialogs the windows use, behind an interface so that handlers can be tested with a
 // fake that answers at once.
 #include "platform/OutputDialogs.h"
+#include "sky/Errors.h"
 
 #include <QString>
 
@@ -36,3 +37,18 @@ class QtDialogs : public Dialogs {
     std::string savePictureDialog() override;
     std::unique_ptr<Progress> progress(const std::string& title, int steps) override;
 };
+
+// The error box of a failure: the message, the file's full path on its own line, the advice.
+QString ErrorBoxText(const VelumbraError& e);
+
+// Runs an operation; a failure stops it there and is shown in the error box. True when the
+// operation ran to its end.
+template <typename F> bool Guarded(Dialogs& dialogs, F&& operation) {
+    try {
+        operation();
+        return true;
+    } catch (const VelumbraError& e) {
+        dialogs.error(ErrorBoxText(e));
+        return false;
+    }
+}

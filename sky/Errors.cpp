@@ -2,11 +2,12 @@
 
 namespace {
 
-// Where a user finds a good copy of a data file: run.sh works on the user's copy and copies a
-// file that is missing there again from the program's data folder.
+// Where a user finds a good copy of a data file: a file missing from the user's copy is copied
+// there again from the installed files at the next start.
 const char* const kFreshCopy =
-    "Copie de nuevo el archivo original desde la carpeta data de Velumbra (run.sh trabaja "
-    "con la copia de ~/.local/share/velumbra y repone allí los archivos que faltan).";
+    "Restaure el archivo desde una copia de seguridad, o bórrelo de la carpeta de datos "
+    "(~/.local/share/velumbra) y vuelva a abrir Velumbra, que lo copiará de nuevo de los "
+    "archivos instalados.";
 
 const char* inOutMessage(InOutError::Code code) {
     switch (code) {

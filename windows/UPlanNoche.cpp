@@ -215,12 +215,10 @@ void TFPlanNoche::bImprimirClick() {
                               QStringLiteral("Documentos PDF (*.pdf)"), QStringLiteral("pdf"));
     if (file.isEmpty())
         return;
-    try {
+    Guarded(dialogs_, [&] {
         WritePdfFile(file, [this](Printer& printer) {
             PrintNightPlan(printer, plan_, request_);
             return true;
         });
-    } catch (const VelumbraError& e) {
-        dialogs_.error(QString::fromStdString(e.what()));
-    }
+    });
 }

@@ -173,8 +173,6 @@ class TForm1 : public QMainWindow {
     void dismissDatePanel();
     void showDriftLines();
     void editRadiants(RadiantList list);
-    // Runs an operation; a failure stops it there and is shown in the error box.
-    template <typename F> void guarded(F operation);
 
     Dialogs& dialogs_;
     Printer& printer_;

@@ -20,8 +20,8 @@ class Model : public ::testing::Test {
     ChartInputs in;
 
     void SetUp() override {
-        dir.copyFrom(VELUMBRA_DATA_DIR, {"festrella", "ffigura", "fnombre", "ftriangulo",
-                                         "fnumero", "fradiante", "fradter", "fmaglim"});
+        dir.copyFrom(VELUMBRA_DATA_DIR, {"festrella", "ffigura", "fnombre", "ftriangulo", "fnumero",
+                                         "fradiante", "fradter", "fmaglim"});
     }
     void start() {
         RecordingPrinter printer;
@@ -101,8 +101,10 @@ TEST_F(Model, OnlyTheAntihelionPieceOfTheDateIsPreselected) {
     const struct {
         int day, month;
         const char* piece;
-    } dates[] = {{9, 8, "ANT  Antihelio jul-ago"}, {10, 8, "ANT  Antihelio ago-sep"},
-                 {9, 1, "ANT  Antihelio dic-ene"}, {10, 1, "ANT  Antihelio ene-feb"}};
+    } dates[] = {{9, 8, "ANT  Antihelio jul-ago"},
+                 {10, 8, "ANT  Antihelio ago-sep"},
+                 {9, 1, "ANT  Antihelio dic-ene"},
+                 {10, 1, "ANT  Antihelio ene-feb"}};
     for (const auto& d : dates) {
         in.driftSelected.assign(in.driftSelected.size(), false);
         listOn(d.day, d.month);

@@ -1,0 +1,28 @@
+#pragma once
+// Files replaced whole or not at all: the new content goes to a temporary file beside the old
+// one, is flushed to the disk and renamed over it, so a failure at any step leaves the older
+// file as it was and no half-written one.
+#include <functional>
+#include <string>
+#include <vector>
+
+// Writes `produce`'s file in place of `path`. `produce` writes the temporary file whose name it
+// is given and returns false to cancel; `complete`, when given, looks at that file and says
+// whether it was written to the end (a writer that cannot report its own failures). Returns
+// false when cancelled; every failure raises a VelumbraError that names `path`, its message
+// `failure` ("No se pudo escribir el PDF") followed by the reason.
+bool WriteWholeFile(const std::string& path, const std::string& failure,
+                    const std::function<bool(const std::string& temporary)>& produce,
+                    const std::function<bool(const std::string& temporary)>& complete = {});
+void WriteWholeFile(const std::string& path, const std::string& failure,
+                    const std::vector<unsigned char>& bytes);
+
+// Removes the temporaries of writes that a killed program left beside `path`.
+void RemoveStaleTemporaries(const std::string& path);
+
+// The words for a system error number, and what the user can do about it.
+struct SystemErrorText {
+    std::string words;
+    std::string advice;
+};
+SystemErrorText DescribeSystemError(int error);
