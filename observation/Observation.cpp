@@ -2,6 +2,13 @@
 
 #include <cstdio>
 
+double MagnitudeTotal(const MagnitudeCounts& counts) {
+    double total = 0;
+    for (double n : counts)
+        total += n;
+    return total;
+}
+
 bool operator==(const ObservingSite& a, const ObservingSite& b) {
     return a.name == b.name && a.country == b.country && a.latitude == b.latitude &&
            a.longitude == b.longitude && a.elevationMetres == b.elevationMetres;

@@ -31,6 +31,7 @@ struct ObservedShower {
 constexpr int kBrightestMagnitude = -6;
 constexpr int kMagnitudeClasses = 14;
 using MagnitudeCounts = std::array<double, kMagnitudeClasses>;
+double MagnitudeTotal(const MagnitudeCounts& counts);
 
 struct ShowerCount {
     std::string code;
