@@ -1,8 +1,8 @@
 #include "editor/FieldChecks.h"
 
-#include "editor/Ansi.h"
 #include "editor/NumberReader.h"
 #include "geometry/Calendar.h"
+#include "sky/Ansi.h"
 
 namespace {
 

@@ -56,10 +56,3 @@ std::optional<long> ReadInteger(const std::string& text) {
 std::optional<double> ReadReal(const std::string& text) {
     return readNumber<double>(text, true, std::chars_format::fixed);
 }
-
-std::string TrimBlanks(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}

@@ -6,6 +6,3 @@
 
 std::optional<long> ReadInteger(const std::string& text);
 std::optional<double> ReadReal(const std::string& text);
-
-// The text without its leading and trailing blanks.
-std::string TrimBlanks(const std::string& text);

@@ -1,10 +1,10 @@
 #include "editor/RadiantRow.h"
 
-#include "editor/Ansi.h"
 #include "editor/FieldChecks.h"
 #include "editor/NumberReader.h"
 #include "geometry/Calendar.h"
 #include "geometry/Numbers.h"
+#include "sky/Ansi.h"
 
 #include <cmath>
 

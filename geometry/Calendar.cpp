@@ -49,3 +49,10 @@ std::string RepeatChar(int count, char ch) {
 int DaysInMonth(int month) {
     return validMonth(month) ? kMonthDays[month - 1] : 0;
 }
+
+std::string TrimBlanks(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}

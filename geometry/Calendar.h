@@ -20,5 +20,8 @@ std::string MonthName(int month);
 // count copies of ch.
 std::string RepeatChar(int count, char ch);
 
+// The text without its leading and trailing blanks.
+std::string TrimBlanks(const std::string& text);
+
 // Days in the month of the 365-day year (February 28); 0 outside 1..12.
 int DaysInMonth(int month);

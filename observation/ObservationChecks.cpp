@@ -1,4 +1,5 @@
 #include "observation/ObservationChecks.h"
+#include "geometry/Calendar.h"
 
 #include "editor/NumberReader.h"
 #include "observation/DecimalText.h"

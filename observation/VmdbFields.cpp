@@ -1,4 +1,5 @@
 #include "observation/VmdbFields.h"
+#include "geometry/Calendar.h"
 
 #include "editor/NumberReader.h"
 

@@ -1,4 +1,5 @@
 #include "observation/VmdbTable.h"
+#include "geometry/Calendar.h"
 
 #include "editor/NumberReader.h"
 #include "observation/ObservationChecks.h"

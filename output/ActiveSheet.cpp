@@ -7,16 +7,6 @@
 
 namespace {
 
-std::vector<SheetEntry> activeOfKind(const RadiantTable& table, int radiantDate, RadiantKind kind) {
-    std::vector<SheetEntry> entries;
-    for (int i = 0; i < table.count(); ++i) {
-        int activeDay = 0;
-        if (KindOf(table.at(i)) == kind && IsActive(table.at(i), radiantDate, activeDay))
-            entries.push_back({i, activeDay});
-    }
-    return entries;
-}
-
 void PrintSheetLine(TextPages& pages, const ViewState& screen, const Radiant& r, int activeDay) {
     pages.PrintLine(SheetLine(r, activeDay), OnScreenChart(screen, PositionAt(r, activeDay)));
 }
@@ -27,9 +17,9 @@ SheetSelection SelectSheetRadiants(const PrintSources& s) {
     SheetSelection selection;
     const int date = s.options.radiantDate;
     if (s.options.imoRadiants)
-        selection.imo = activeOfKind(s.sky.radiants, date, RadiantKind::Imo);
+        selection.imo = ActiveRadiants(s.sky.radiants, date, true, false);
     if (s.options.terRadiants)
-        selection.terentjeva = activeOfKind(s.sky.radiants, date, RadiantKind::Terentjeva);
+        selection.terentjeva = ActiveRadiants(s.sky.radiants, date, false, true);
     return selection;
 }
 

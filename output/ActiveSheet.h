@@ -6,10 +6,7 @@
 #include <string>
 #include <vector>
 
-struct SheetEntry {
-    int index;     // slot in the radiant table
-    int activeDay; // the radiant date seen from the record
-};
+using SheetEntry = ActiveRadiant;
 
 struct SheetSelection {
     std::vector<SheetEntry> imo;

@@ -3,7 +3,7 @@
 #include "output/TextColumns.h"
 
 const char* ListingFile(ListingKind kind) {
-    return kind == ListingKind::Imo ? "fradiante" : "fradter";
+    return kind == ListingKind::Imo ? kImoRadiantFile : kTerentjevaRadiantFile;
 }
 
 PageHeading ListingHeading(ListingKind kind) {

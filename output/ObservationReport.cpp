@@ -1,6 +1,5 @@
 #include "output/ObservationReport.h"
 
-#include "editor/Ansi.h"
 #include "geometry/Numbers.h"
 #include "geometry/ViewState.h"
 #include "observation/DecimalText.h"
@@ -10,6 +9,7 @@
 #include "output/ZhrPlot.h"
 #include "platform/Printer.h"
 #include "render/Canvas.h"
+#include "sky/Ansi.h"
 
 #include <algorithm>
 

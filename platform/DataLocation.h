@@ -2,13 +2,21 @@
 // Where the program finds its data files. A working directory that holds them is used as it is;
 // otherwise the user's own copy, made from the installed files on first start, so that the marks
 // written into the star catalogue never touch the installed ones.
+#include "sky/Radiant.h"
+
 #include <array>
 #include <filesystem>
 #include <string>
 
 // The files the chart needs; escudo.bmp, needed only for printing, is copied with them.
-inline constexpr std::array<const char*, 8> kDataFiles{
-    "festrella", "ffigura", "fnombre", "ftriangulo", "fnumero", "fradiante", "fradter", "fmaglim"};
+inline constexpr std::array<const char*, 8> kDataFiles{"festrella",
+                                                       "ffigura",
+                                                       "fnombre",
+                                                       "ftriangulo",
+                                                       "fnumero",
+                                                       kImoRadiantFile,
+                                                       kTerentjevaRadiantFile,
+                                                       "fmaglim"};
 inline constexpr const char* kLogoFile = "escudo.bmp";
 
 struct DataPlaces {

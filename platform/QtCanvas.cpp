@@ -1,11 +1,11 @@
 #include "platform/QtCanvas.h"
 
 #include "render/Bitmap.h"
+#include "sky/Ansi.h"
 
 #include <QImage>
 #include <QPaintDevice>
 #include <QPaintEngine>
-#include <QStringDecoder>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -16,10 +16,7 @@ QString FromAnsi(const std::string& text) {
     // Chart labels are plain ASCII; only the rare accented name needs the decoder.
     if (std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; }))
         return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-    QStringDecoder decode("Windows-1252");
-    if (!decode.isValid())
-        return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-    return decode(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
+    return QString::fromStdString(AnsiToUtf8(text));
 }
 
 void InstallFontSubstitutes() {

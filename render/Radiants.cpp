@@ -1,4 +1,5 @@
 #include "geometry/Angles.h"
+#include "geometry/Calendar.h"
 #include "geometry/Projection.h"
 #include "render/Layers.h"
 
@@ -60,13 +61,6 @@ void traceOutline(Canvas& c, ProjectFn project, float ra, float dec, int diamRA,
     }
 }
 
-std::string trimmedBlanks(const std::string& s) {
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
-
 bool listShown(const Radiant& r, bool showImo, bool showTerentjeva) {
     switch (KindOf(r)) {
     case RadiantKind::Imo:
@@ -101,7 +95,7 @@ void drawSymbol(Canvas& c, ProjectFn project, float ra, float dec, const std::st
     int y = 0;
     if (!std::isfinite(ra) || !std::isfinite(dec) || !project(ra, dec, x, y))
         return;
-    const std::string measured = trimmedBlanks(code);
+    const std::string measured = TrimBlanks(code);
     c.TextOut(x - c.TextWidth(measured) / 2, y - c.TextHeight(measured) / 2, code);
     traceOutline(c, project, ra, dec, diamRA, diamDec, x, y);
 }

@@ -24,7 +24,7 @@ void putShortString(unsigned char* p, const std::string& s, std::size_t capacity
     std::copy(s.begin(), s.begin() + static_cast<std::ptrdiff_t>(length), p + 1);
 }
 
-const char* const kRadiantFiles[] = {"fradiante", "fradter"};
+const char* const kRadiantFiles[] = {kImoRadiantFile, kTerentjevaRadiantFile};
 
 } // namespace
 

@@ -29,6 +29,9 @@ struct Radiant {
 };
 
 constexpr std::size_t kRadiantRecordSize = 68;
+// The two radiant lists' files in the data folder.
+inline constexpr const char* kImoRadiantFile = "fradiante";
+inline constexpr const char* kTerentjevaRadiantFile = "fradter";
 constexpr int kRadiantSlots = 301;
 
 void DecodeRadiant(const unsigned char* bytes, Radiant& r);

@@ -1,7 +1,7 @@
 #include "windows/Aligrid.h"
 
-#include "editor/Ansi.h"
 #include "editor/RowSort.h"
+#include "sky/Ansi.h"
 
 #include <QHeaderView>
 #include <QSignalBlocker>

@@ -1,4 +1,5 @@
 #include "editor/NumberReader.h"
+#include "geometry/Calendar.h"
 
 #include <gtest/gtest.h>
 

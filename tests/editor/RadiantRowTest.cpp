@@ -1,5 +1,5 @@
 #include "editor/RadiantRow.h"
-#include "editor/Ansi.h"
+#include "sky/Ansi.h"
 #include "tests/support/TestShower.h"
 
 #include <gtest/gtest.h>

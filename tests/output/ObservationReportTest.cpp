@@ -1,8 +1,8 @@
 #include "output/ObservationReport.h"
-#include "editor/Ansi.h"
 #include "geometry/Numbers.h"
 #include "output/ZhrPlot.h"
 #include "platform/RecordingPrinter.h"
+#include "sky/Ansi.h"
 #include "tests/support/ObservationFixtures.h"
 
 #include <gtest/gtest.h>

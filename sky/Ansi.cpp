@@ -1,4 +1,4 @@
-#include "editor/Ansi.h"
+#include "sky/Ansi.h"
 
 #include <array>
 #include <cstdint>
