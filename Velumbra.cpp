@@ -13,6 +13,7 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTranslator>
 
@@ -61,5 +62,10 @@ int main(int argc, char* argv[]) {
     Form1.FEdRad = &FEdRad;
     Form1.FImpresion = &FImpresion;
     Form1.show();
-    return QApplication::exec();
+    // The window's size and place are the user's from one run to the next.
+    QSettings settings(QStringLiteral("Velumbra"), QStringLiteral("Velumbra"));
+    Form1.restoreGeometry(settings.value(QStringLiteral("ventana/geometria")).toByteArray());
+    const int result = QApplication::exec();
+    settings.setValue(QStringLiteral("ventana/geometria"), Form1.saveGeometry());
+    return result;
 }

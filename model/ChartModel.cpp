@@ -13,6 +13,11 @@
 
 #include <algorithm>
 
+namespace {
+// The printed chart square's side in layout units: the page's 200 less two margins of 5.
+constexpr double kPaperSquareUnits = 190.0;
+} // namespace
+
 void ChartModel::start(int chartSize, Printer& printer, const ErrorReport& report) {
     view_.ChartSize = static_cast<std::int16_t>(chartSize);
     view_.GridStep = static_cast<std::int16_t>(Round(view_.ChartSize * 0.2));
@@ -255,6 +260,22 @@ void ChartModel::settle() {
 void ChartModel::draw(Canvas& canvas) {
     settle();
     DrawChart(canvas, view_, sky_, options());
+}
+
+void ChartModel::drawLarge(Canvas& canvas, int side) {
+    settle();
+    ViewState v = view_;
+    v.PrintMargin = 0;
+    v.PrintUnit = static_cast<float>(side / kPaperSquareUnits);
+    v.PrintScale = static_cast<std::int16_t>(v.ZoomLevel * 1000);
+    v.PrintFactor = static_cast<float>((side - 1) * 0.0002);
+    canvas.font = Font{"Arial", 8, false, colors::Black};
+    DrawChartPrint(canvas, v, sky_, options());
+}
+
+double ChartModel::LargeChartDpi(int side) {
+    // An A4 page at 1200 dpi: 9583 pixels wide, its chart square 190 layout units.
+    return 1200.0 * side / (kPaperSquareUnits * PrintUnitFor(9583));
 }
 
 void ChartModel::drawPicture(Canvas& canvas, int height) {

@@ -115,6 +115,12 @@ class ChartModel {
 
     // Settles the rules every redraw applies and draws the chart.
     void draw(Canvas& canvas);
+    // The same chart on a square of `side` device pixels other than the chart's own size,
+    // through the paper forms, so lines and labels stay sharp at any size.
+    void drawLarge(Canvas& canvas, int side);
+    // The dots per inch that give a square of `side` pixels the proportions of the printed
+    // chart: its labels as large beside the stars as on paper.
+    static double LargeChartDpi(int side);
     // The chart with its caption, for a saved picture.
     void drawPicture(Canvas& canvas, int height);
     // The printouts' view of the chart; a job works on its own copy of the view.

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QWheelEvent>
 
 namespace {
@@ -12,9 +13,18 @@ constexpr int kWheelNotch = 120; // eighths of a degree, one step of a common mo
 ChartView::ChartView(int size, QWidget* parent)
     : QWidget(parent), buffer_(size, size, QImage::Format_RGB32) {
     buffer_.fill(Qt::white);
-    setFixedSize(size, size);
+    resize(size, size);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+int ChartView::deviceSide() const {
+    return qRound(width() * devicePixelRatioF());
+}
+
+void ChartView::resizeEvent(QResizeEvent*) {
+    if (onResize)
+        onResize();
 }
 
 void ChartView::paintEvent(QPaintEvent*) {

@@ -9,7 +9,12 @@
 class ChartView : public QWidget {
   public:
     ChartView(int size, QWidget* parent);
+    // The chart as shown: one image pixel a device pixel, however large the view.
     QImage& buffer() { return buffer_; }
+    // The view's side in device pixels.
+    int deviceSide() const;
+    // The view was given another size; the window draws the chart again.
+    std::function<void()> onResize;
     // A click pressed and released on the chart.
     std::function<void(int x, int y)> onMouseUp;
     // A key pressed while the chart has the focus; false leaves it to the window.
@@ -27,6 +32,7 @@ class ChartView : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     QImage buffer_;

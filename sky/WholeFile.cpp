@@ -3,6 +3,7 @@
 #include "sky/Errors.h"
 
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
 
 #include <fcntl.h>
@@ -136,7 +137,11 @@ void RemoveStaleTemporaries(const std::string& path) {
     for (fs::directory_iterator it(target.parent_path(), ec), end; !ec && it != end;
          it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        if (name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0)
+        if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        // A write still going on, in this program or another, is never that old.
+        const auto age = fs::file_time_type::clock::now() - fs::last_write_time(it->path(), ec);
+        if (!ec && age > std::chrono::minutes(10))
             fs::remove(it->path(), ec);
     }
 }

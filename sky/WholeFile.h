@@ -17,7 +17,8 @@ bool WriteWholeFile(const std::string& path, const std::string& failure,
 void WriteWholeFile(const std::string& path, const std::string& failure,
                     const std::vector<unsigned char>& bytes);
 
-// Removes the temporaries of writes that a killed program left beside `path`.
+// Removes the temporaries that a killed program left beside `path` (older than ten minutes,
+// so that a write still going on in another program keeps its own).
 void RemoveStaleTemporaries(const std::string& path);
 
 // The words for a system error number, and what the user can do about it.

@@ -50,12 +50,14 @@
 
 TForm1::TForm1(Dialogs& dialogs, Printer& printer, const std::string& dataDir, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+                              Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                              Qt::WindowCloseButtonHint),
       dialogs_(dialogs), printer_(printer), model_(dataDir) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8("Velumbra (para observación visual de meteoros)"));
     auto* client = new QWidget(this);
-    client->setFixedSize(522, 452);
+    // The program's own size is the smallest; larger, the chart grows with the window.
+    client->setMinimumSize(522, 452);
     setCentralWidget(client);
     Panel3 = new QFrame(client);
     Panel3->setObjectName(QStringLiteral("Panel3"));
@@ -78,7 +80,17 @@ TForm1::TForm1(Dialogs& dialogs, Printer& printer, const std::string& dataDir, Q
     buildMenu();
     buildKeys();
     canvas_.font.size = 9; // the paint box's font, 12 pixels high
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    resize(sizeHint());
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    const QSize client = centralWidget()->size();
+    Panel3->setGeometry(0, 0, 70, client.height());
+    Panel1->setGeometry(70, 0, client.width() - 70, client.height());
+    // Square, as large as the panel allows, with the one-pixel border it has at its own size.
+    const int side = std::min(Panel1->width(), Panel1->height()) - 2;
+    PaintBox1->setGeometry((Panel1->width() - side) / 2, (Panel1->height() - side) / 2, side, side);
 }
 
 TForm1::~TForm1() = default;
@@ -126,9 +138,29 @@ void TForm1::changeChart(const std::function<void()>& command) {
 
 void TForm1::RedrawChart() {
     model_.read(inputs());
-    canvas_.begin(&PaintBox1->buffer());
-    Guarded(dialogs_, [this] { model_.draw(canvas_); });
-    canvas_.end();
+    QImage& buffer = PaintBox1->buffer();
+    const int side = PaintBox1->deviceSide();
+    if (side == model_.view().ChartSize) {
+        if (buffer.width() != side)
+            buffer = QImage(side, side, QImage::Format_RGB32);
+        canvas_.begin(&buffer);
+        Guarded(dialogs_, [this] { model_.draw(canvas_); });
+        canvas_.end();
+    } else {
+        // Drawn in device pixels, then shown at the screen's ratio.
+        buffer = QImage(side, side, QImage::Format_RGB32);
+        buffer.fill(Qt::white);
+        // Labels keep the proportions of paper, never smaller than the screen's own text.
+        const double dpi = std::max(ChartModel::LargeChartDpi(side),
+                                    96.0 * PaintBox1->devicePixelRatioF());
+        const int dotsPerMeter = qRound(dpi / 0.0254);
+        buffer.setDotsPerMeterX(dotsPerMeter);
+        buffer.setDotsPerMeterY(dotsPerMeter);
+        largeCanvas_.begin(&buffer);
+        Guarded(dialogs_, [&] { model_.drawLarge(largeCanvas_, side); });
+        largeCanvas_.end();
+        buffer.setDevicePixelRatio(PaintBox1->devicePixelRatioF());
+    }
     showControls(model_.controls());
     PaintBox1->update();
 }

@@ -152,6 +152,7 @@ class TForm1 : public QMainWindow {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void buildToolPanel();
@@ -179,6 +180,9 @@ class TForm1 : public QMainWindow {
     ChartModel model_;
     bool activated_ = false;
     QtCanvas canvas_;
+    // The chart larger than its own size: a canvas of its own, so the attributes the screen
+    // chart inherits from one redraw to the next stay its own.
+    QtCanvas largeCanvas_;
     struct DayMonth {
         int day = 1;
         int month = 1;

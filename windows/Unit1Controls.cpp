@@ -180,7 +180,15 @@ void TForm1::buildChartArea() {
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
     PaintBox1->move(1, 1);
     PaintBox1->setCursor(Qt::PointingHandCursor);
-    PaintBox1->onMouseUp = [this](int x, int y) { PaintBox1MouseUp(x, y); };
+    // Clicks land on the chart's own pixels whatever size it is shown at.
+    PaintBox1->onMouseUp = [this](int x, int y) {
+        const int size = model_.view().ChartSize;
+        PaintBox1MouseUp(x * size / PaintBox1->width(), y * size / PaintBox1->width());
+    };
+    PaintBox1->onResize = [this] {
+        if (activated_)
+            RedrawChart();
+    };
 }
 
 void TForm1::buildRadiantDatePanel() {

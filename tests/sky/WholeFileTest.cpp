@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 
@@ -83,15 +84,20 @@ TEST(WholeFile, AFolderInTheFilesPlaceIsNamedAsSuchInSpanish) {
     EXPECT_TRUE(fs::is_directory(dir.file("carta.bmp")));
 }
 
-// Temporaries a killed program left go at the next write of the same file, and only they.
+// Temporaries a killed program left go at the next write of the same file, and only they: not
+// another file's, not one being written right now.
 TEST(WholeFile, StaleTemporariesOfTheSameFileAreRemoved) {
     TempDir dir;
     for (const char* name :
          {".atlas.pdf.velumbra-a1B2c3", ".atlas.pdf.velumbra-zzzzzz", ".plan.pdf.velumbra-a1B2c3",
-          "atlas.pdf.velumbra-a1B2c3", ".atlas.pdf.velumbra-toolong"})
+          "atlas.pdf.velumbra-a1B2c3", ".atlas.pdf.velumbra-toolong"}) {
         writeText(dir.file(name), "resto");
+        fs::last_write_time(dir.file(name),
+                            fs::file_time_type::clock::now() - std::chrono::hours(1));
+    }
+    writeText(dir.file(".atlas.pdf.velumbra-recent"), "en curso");
     RemoveStaleTemporaries(dir.file("atlas.pdf"));
     EXPECT_EQ(namesIn(dir.path()),
-              (std::vector<std::string>{".atlas.pdf.velumbra-toolong", ".plan.pdf.velumbra-a1B2c3",
-                                        "atlas.pdf.velumbra-a1B2c3"}));
+              (std::vector<std::string>{".atlas.pdf.velumbra-recent", ".atlas.pdf.velumbra-toolong",
+                                        ".plan.pdf.velumbra-a1B2c3", "atlas.pdf.velumbra-a1B2c3"}));
 }

@@ -208,3 +208,30 @@ TEST_F(Interaction, ChartHasAOnePixelFrameAndTheDriftHintIsSpelt) {
     }
     EXPECT_EQ(form->sbDesRad->toolTip(), "Desplazamiento de radiantes");
 }
+
+// Enlarged to a 900-pixel chart, the chart is drawn at its new size and a click in marking mode
+// lands on the star it lands on at 450 pixels: each click at twice the place flips the same mark.
+TEST_F(Interaction, AnEnlargedChartIsDrawnLargeAndItsClicksLandOnTheSameStars) {
+    form->Dibujarmagnitud1Click();
+    std::vector<std::uint8_t> marks;
+    auto marksNow = [this] {
+        std::vector<std::uint8_t> m;
+        for (int slot = 1; slot <= kStarSlots; ++slot)
+            m.push_back(form->sky().stars.at(slot).LabelMark);
+        return m;
+    };
+    const std::vector<std::uint8_t> before = marksNow();
+    const QPoint places[] = {{225, 225}, {100, 340}, {401, 57}};
+    for (QPoint at : places)
+        QTest::mouseClick(form->PaintBox1, Qt::LeftButton, Qt::NoModifier, at);
+    const std::vector<std::uint8_t> at450 = marksNow();
+    ASSERT_NE(at450, before);
+
+    form->resize(form->width() + 450, form->height() + 450);
+    QApplication::processEvents();
+    ASSERT_EQ(form->PaintBox1->width(), 900);
+    EXPECT_EQ(form->PaintBox1->buffer().width(), 900);
+    for (QPoint at : places)
+        QTest::mouseClick(form->PaintBox1, Qt::LeftButton, Qt::NoModifier, at * 2 + QPoint(1, 1));
+    EXPECT_EQ(marksNow(), before);
+}
