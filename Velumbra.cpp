@@ -55,7 +55,7 @@ int main(int argc, char* argv[]) {
     }
     QtPrinter printer;
     TForm1 Form1(dialogs, printer, data.dir.string());
-    TAboutBox AboutBox(&Form1);
+    TAboutBox AboutBox(data.dir.string(), &Form1);
     TFEdRad FEdRad(dialogs, &Form1);
     TFImpresion FImpresion(&Form1);
     Form1.AboutBox = &AboutBox;

@@ -5,6 +5,7 @@
 #include "geometry/Calendar.h"
 #include "geometry/Numbers.h"
 #include "sky/Radiant.h"
+#include "tests/support/RadiantFiles.h"
 
 inline void UseRadiantFile(const std::string& name, const std::string& other,
                            const std::uint8_t* data, std::size_t size) {

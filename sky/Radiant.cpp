@@ -141,16 +141,6 @@ bool RadiantReader::next(Radiant& r) {
     return true;
 }
 
-std::vector<Radiant> ReadRadiantFile(const std::string& dataDir, const std::string& name) {
-    RadiantReader reader(dataDir, name);
-    std::vector<Radiant> records;
-    for (Radiant r; reader.next(r);) {
-        CheckRadiant(r, reader.path(), reader.record());
-        records.push_back(r);
-    }
-    return records;
-}
-
 void LoadRadiants(RadiantTable& table, std::vector<std::string>& driftLines,
                   const std::string& dataDir, const ErrorReport& report) {
     table.clear();

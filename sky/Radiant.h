@@ -89,9 +89,6 @@ class RadiantReader {
 void LoadRadiants(RadiantTable& table, std::vector<std::string>& driftLines,
                   const std::string& dataDir, const ErrorReport& report = RaiseError);
 
-// Reads every record of one radiant file, flagged or not.
-std::vector<Radiant> ReadRadiantFile(const std::string& dataDir, const std::string& name);
-
 // Whether the radiant is active on the radiant date; activeDay is that date seen from the
 // record (moved into the following year for a period that crosses the year end).
 bool IsActive(const Radiant& r, int radiantDate, int& activeDay);

@@ -48,7 +48,7 @@ for _ in $(seq 60); do [ -s "$pdf" ] && break; sleep 0.5; done
 sleep 0.5
 shot 03-after
 check "the atlas was written" test -s "$pdf"
-check "no temporary file left" test ! -e "$pdf.part"
+check "no temporary file left" test -z "$(find "$(dirname "$pdf")" -maxdepth 1 -name '.*.velumbra-*')"
 if [ -s "$pdf" ]; then
     info=$(pdfinfo "$pdf")
     check "14 pages: 12 charts, the sheet, the plan" grep -q '^Pages: *14$' <<<"$info"
@@ -80,6 +80,6 @@ xdotool mousemove --sync $((X + WIDTH - 52)) $((Y + HEIGHT - 22)) click 1
 sleep 3
 shot 04-after-cancel
 check "a cancelled atlas leaves no file" test ! -e "$cancelled"
-check "nor its temporary file" test ! -e "$cancelled.part"
+check "nor its temporary file" test -z "$(find "$(dirname "$cancelled")" -maxdepth 1 -name '.*.velumbra-*')"
 
 exit "$fail"

@@ -49,7 +49,7 @@ xdotool type --delay 20 "$pdf"
 xdotool key Return
 sleep 2
 check "the PDF was written" test -s "$pdf"
-check "no temporary PDF left" test ! -e "$pdf.part"
+check "no temporary PDF left" test -z "$(find "$(dirname "$pdf")" -maxdepth 1 -name '.*.velumbra-*')"
 if [ -s "$pdf" ]; then
     check "one page" grep -q '^Pages: *1$' <(pdfinfo "$pdf")
     text=$(pdftotext -layout "$pdf" -)

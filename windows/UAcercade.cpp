@@ -1,5 +1,6 @@
 #include "windows/UAcercade.h"
 
+#include <QDir>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
@@ -7,12 +8,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
+TAboutBox::TAboutBox(const std::string& dataDir, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("Acerca de Velumbra"));
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("ProgramIcon"));
-    const QImage logo(QStringLiteral("escudo.bmp"));
+    const QImage logo(QDir(QString::fromStdString(dataDir)).filePath(QStringLiteral("escudo.bmp")));
     if (!logo.isNull())
         picture->setPixmap(QPixmap::fromImage(logo.scaled(64, 64, Qt::KeepAspectRatio)));
     picture->setFixedSize(64, 64);

@@ -5,6 +5,7 @@
 #include "sky/Radiant.h"
 #include "sky/SkyFigures.h"
 #include "sky/StarTable.h"
+#include "tests/support/RadiantFiles.h"
 #include "tests/support/SkyFixtures.h"
 #include "tests/support/TempDir.h"
 

@@ -2,6 +2,7 @@
 #include "sky/Radiant.h"
 #include "sky/SkyFigures.h"
 #include "sky/StarTable.h"
+#include "tests/support/RadiantFiles.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 #include "sky/Radiant.h"
 #include "sky/Errors.h"
+#include "tests/support/RadiantFiles.h"
 #include "tests/support/SkyFixtures.h"
 #include "tests/support/TempDir.h"
 

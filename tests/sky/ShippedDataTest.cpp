@@ -1,6 +1,7 @@
 #include "geometry/Calendar.h"
 #include "sky/Radiant.h"
 #include "sky/SkyData.h"
+#include "tests/support/RadiantFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -43,3 +43,10 @@ void TempDir::copyFrom(const std::string& dir, const std::vector<std::string>& n
     for (const auto& n : names)
         fs::copy_file(fs::path(dir) / n, file(n), fs::copy_options::overwrite_existing);
 }
+
+bool TempDir::holdsTemporaries() const {
+    for (const auto& entry : fs::directory_iterator(path_))
+        if (entry.path().filename().string().find(".velumbra-") != std::string::npos)
+            return true;
+    return false;
+}

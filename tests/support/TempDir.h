@@ -14,6 +14,8 @@ class TempDir {
     void write(const std::string& name, const std::string& bytes) const;
     void write(const std::string& name, const std::vector<unsigned char>& bytes) const;
     std::vector<unsigned char> read(const std::string& name) const;
+    // Whether a whole-file write left a temporary of its own here.
+    bool holdsTemporaries() const;
     // Copies the named files from another directory.
     void copyFrom(const std::string& dir, const std::vector<std::string>& names) const;
 

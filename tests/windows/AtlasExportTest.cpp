@@ -43,7 +43,7 @@ TEST_F(AtlasExport, TheMenuWritesOnePdfWithEveryPageAndLeavesTheChartAsItWas) {
     const QByteArray pdf = contents(target());
     ASSERT_TRUE(pdf.startsWith("%PDF-"));
     EXPECT_EQ(pages(pdf), 14);
-    EXPECT_FALSE(QFile::exists(target() + QStringLiteral(".part")));
+    EXPECT_FALSE(dir.holdsTemporaries());
     ASSERT_FALSE(dialogs.progressSteps.empty());
     EXPECT_EQ(dialogs.progressSteps.back(), "Terminado");
     EXPECT_EQ(status(0), centre);
@@ -62,7 +62,7 @@ TEST_F(AtlasExport, CancellingLeavesNoNewFileAndTheOldOneWhole) {
     dialogs.cancelAt = "Carta 3 de 12";
     form->Exportaratlas1->trigger();
     EXPECT_FALSE(QFile::exists(target()));
-    EXPECT_FALSE(QFile::exists(target() + QStringLiteral(".part")));
+    EXPECT_FALSE(dir.holdsTemporaries());
     EXPECT_TRUE(dialogs.errors.isEmpty());
 
     QFile old(target());
@@ -72,7 +72,7 @@ TEST_F(AtlasExport, CancellingLeavesNoNewFileAndTheOldOneWhole) {
     dialogs.cancelAt = "Radiantes activos";
     form->Exportaratlas1->trigger();
     EXPECT_EQ(contents(target()), QByteArray("el atlas de ayer"));
-    EXPECT_FALSE(QFile::exists(target() + QStringLiteral(".part")));
+    EXPECT_FALSE(dir.holdsTemporaries());
 
     dialogs.saveAnswer.clear(); // the save dialog cancelled
     dialogs.progressSteps.clear();
@@ -94,7 +94,7 @@ TEST_F(AtlasExport, AFailureLeavesNoFileAndSaysWhichInSpanish) {
     form->Exportaratlas1->trigger();
     ASSERT_EQ(dialogs.errors.size(), 2);
     EXPECT_TRUE(dialogs.errors[1].contains(target()));
-    EXPECT_FALSE(QFile::exists(target() + QStringLiteral(".part")));
+    EXPECT_FALSE(dir.holdsTemporaries());
     EXPECT_TRUE(QDir(target()).exists());
 }
 

@@ -96,7 +96,7 @@ TEST_F(Keyboard, ChartKeysAreDeadWhileAPanelIsOpen) {
 }
 
 TEST_F(Keyboard, ShortcutsPressPrintSaveAndAboutExactlyWhenTheyAreEnabled) {
-    TAboutBox about;
+    TAboutBox about(dir.path());
     form->AboutBox = &about;
     QSignalSpy print(form->SpeedButton9, &QToolButton::clicked);
     QSignalSpy save(form->SpeedButton5, &QToolButton::clicked);
@@ -123,7 +123,7 @@ TEST_F(Keyboard, ShortcutsPressPrintSaveAndAboutExactlyWhenTheyAreEnabled) {
 }
 
 TEST(AboutBox, ShowsTheBuildVersionAndNoDate) {
-    TAboutBox about;
+    TAboutBox about(VELUMBRA_DATA_DIR);
     QStringList texts;
     for (const QLabel* label : about.findChildren<QLabel*>())
         texts << label->text();

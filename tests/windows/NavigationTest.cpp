@@ -140,7 +140,7 @@ TEST_F(Navigation, GridLayoutFollowsTheChart) {
 }
 
 TEST_F(Navigation, AboutButtonShowsTheAboutBoxModally) {
-    TAboutBox about;
+    TAboutBox about(dir.path());
     form->AboutBox = &about;
     form->SpeedButton7Click();
     EXPECT_EQ(dialogs.execs, 1);

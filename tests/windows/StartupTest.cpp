@@ -1,3 +1,4 @@
+#include "tests/support/RadiantFiles.h"
 #include "tests/windows/FormFixture.h"
 
 #include <QComboBox>
