@@ -729,6 +729,7 @@ void TForm1::editRadiants(RadiantList list) {
 
 void TForm1::Planificarlanoche1Click() {
     TFPlanNoche window(sky_.radiants, upDia->value(), upMes->value(), dialogs_, this);
+    window.DataDir = dataDir_;
     dialogs_.exec(window);
 }
 

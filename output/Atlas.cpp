@@ -37,7 +37,8 @@ bool PrintAtlas(Printer& printer, const PrintSources& s, const std::optional<Pla
     if (plan) {
         if (!next("Plan de la noche"))
             return false;
-        PrintNightPlan(document, MakeNightPlan(s.sky.radiants, *plan), *plan);
+        PrintNightPlan(document, MakeNightPlan(s.sky.radiants, *plan), *plan,
+                       {s.logo ? s.logo() : Bitmap{}, false});
     }
     // A cancel pressed while the last page was drawn still counts.
     if (!progress.advance(done, "Terminado"))

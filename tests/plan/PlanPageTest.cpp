@@ -1,4 +1,5 @@
 #include "output/PlanPage.h"
+#include "output/PlanChart.h"
 #include "platform/Printer.h"
 #include "render/RecordingCanvas.h"
 #include "tests/support/PlanFixtures.h"
@@ -84,19 +85,20 @@ TEST(PlanPage, RowsHoldTimeMoonAndEachRadiantsAltitudeAndRate) {
     const auto& table = blocks[1];
     ASSERT_EQ(table.size(), 1u + 3u + 3u);
     EXPECT_EQ(table[1], "HORA   LUNA      S0        S1        ");
-    EXPECT_EQ(table[2], "         h   %     h  THZ    h  THZ  ");
+    EXPECT_EQ(table[2], "         h   %     h  THE    h  THE  ");
     EXPECT_EQ(table[4], "22:00  -12  46   +36   42  +36    -  ");
     EXPECT_EQ(table[6].substr(0, 5), "23:00");
-    EXPECT_NE(blocks[3][0].find("ZHR 100  r 2.20"), std::string::npos);
-    EXPECT_EQ(blocks[4][0].find("ZHR"), std::string::npos);
+    EXPECT_NE(blocks[3][0].find("THZ 100  r 2.20"), std::string::npos);
+    EXPECT_EQ(blocks[4][0].find("THZ"), std::string::npos);
 }
 
 TEST(PlanPage, ManyRadiantsMakeBlocksOfTenAndPagesNeverSplitABlock) {
     PagePrinter printer;
-    PrintNightPlan(printer, plan(25, 40), PerseidsNightFromMadrid());
+    PrintNightPlan(printer, plan(25, 40), PerseidsNightFromMadrid(), {});
     EXPECT_TRUE(printer.ended);
-    // Three blocks of 43 lines: no two fit on one page together with the intro.
-    EXPECT_EQ(printer.pages, 3);
+    // Three blocks of 43 lines: no two fit on one page together with the intro; the plot
+    // takes a fourth.
+    EXPECT_EQ(printer.pages, 4);
     const float unit = (9583 - 1) * 0.005f;
     const int margin = static_cast<int>(unit * 5 + 0.5f);
     const auto ops = printer.canvas_.of(CanvasOp::Text);
@@ -105,7 +107,7 @@ TEST(PlanPage, ManyRadiantsMakeBlocksOfTenAndPagesNeverSplitABlock) {
         EXPECT_LE(op.y1, margin + static_cast<int>(263 * unit + 0.5f)) << op.text;
         titles += op.text == "NOCHE DEL 12 AL 13 DE AGOSTO DE 2026";
     }
-    EXPECT_EQ(titles, 3);
+    EXPECT_EQ(titles, 4);
     const auto all = texts(printer.canvas_);
     EXPECT_EQ(std::count_if(all.begin(), all.end(),
                             [](const std::string& t) { return t.rfind("HORA ", 0) == 0; }),
@@ -116,7 +118,7 @@ TEST(PlanPage, ANightWithoutDarknessSaysSo) {
     NightPlan p = plan(1, 0);
     p.night.kind = DarkInterval::Kind::None;
     PagePrinter printer;
-    PrintNightPlan(printer, p, PerseidsNightFromMadrid());
+    PrintNightPlan(printer, p, PerseidsNightFromMadrid(), {});
     const auto all = texts(printer.canvas_);
     EXPECT_NE(std::find_if(all.begin(), all.end(),
                            [](const std::string& t) {
@@ -126,4 +128,72 @@ TEST(PlanPage, ANightWithoutDarknessSaysSo) {
     EXPECT_EQ(std::count_if(all.begin(), all.end(),
                             [](const std::string& t) { return t.rfind("HORA ", 0) == 0; }),
               0);
+}
+
+TEST(PlanPage, TheNightIsToldByItsTwilightTimesNotByItsFirstAndLastSamples) {
+    using Kind = DarkInterval::Kind;
+    struct Case {
+        Kind kind;
+        double dusk, dawn;
+        int samples; // from 22:00, half an hour apart
+        std::string says;
+    };
+    const Case cases[] = {
+        {Kind::Astronomical, 23.0028, 29.6656, 13,
+         "Noche astron\xF3mica (Sol a m\xE1s de 18 grados bajo el horizonte) de 23:00 a 05:40, "
+         "hora local."},
+        {Kind::Nautical, 23.6889, 28.065, 9,
+         "Sin noche astron\xF3mica: crep\xFAsculo n\xE1utico (Sol a m\xE1s de 12 grados bajo el "
+         "horizonte) de 23:41 a 04:04, hora local."},
+        {Kind::Polar, 12.0, 36.0, 49,
+         "Noche polar: el Sol no sube de 18 grados bajo el horizonte en todo el d\xED"
+         "a, de 12:00 a 12:00, hora local."},
+        {Kind::None, 0, 0, 0,
+         "El Sol no baja de 12 grados bajo el horizonte: no hay noche oscura para observar."},
+    };
+    for (const Case& c : cases) {
+        NightPlan p = plan(1, c.samples);
+        p.night.kind = c.kind;
+        p.duskHours = c.dusk;
+        p.dawnHours = c.dawn;
+        EXPECT_EQ(NightSummary(p), c.says);
+        // The page says it in capitals, accents kept.
+        EXPECT_EQ(NightPlanBlocks(p, PerseidsNightFromMadrid())[0][1], UpperCase(c.says));
+    }
+    EXPECT_EQ(UpperCase("noche astron\xF3mica, crep\xFAsculo n\xE1utico, d\xED"
+                        "a, 1 %"),
+              "NOCHE ASTRON\xD3MICA, CREP\xDASCULO N\xC1UTICO, D\xCD"
+              "A, 1 %");
+}
+
+TEST(PlanPage, HasTheSheetsHeaderAndThePlotUnderTheTable) {
+    PagePrinter printer;
+    const Bitmap logo{1, 1, {colors::Black}};
+    const NightPlan p = plan(2, 13);
+    PrintNightPlan(printer, p, PerseidsNightFromMadrid(), {logo, true});
+    EXPECT_EQ(printer.pages, 1);
+    const auto pictures = printer.canvas_.of(CanvasOp::Picture);
+    ASSERT_EQ(pictures.size(), 1u);
+    const auto all = texts(printer.canvas_);
+    for (const char* header : {"TALVIK", "KELVARO  -  SECCION DE METEOROS",
+                               "Tasa horaria esperada, THE (meteoros por hora)", "S0 Lluvia 0"})
+        EXPECT_NE(std::find(all.begin(), all.end(), header), all.end()) << header;
+    // The header sits above the title, the plot's lines below the table's last row.
+    int title = 0, lastRow = 0;
+    for (const CanvasOp& op : printer.canvas_.of(CanvasOp::Text)) {
+        if (op.text == "PLAN DE LA NOCHE DE OBSERVACION DE METEOROS")
+            title = op.y1;
+        if (op.text.rfind("04:00  ", 0) == 0)
+            lastRow = op.y1;
+    }
+    EXPECT_GT(title, pictures[0].y2);
+    ASSERT_GT(lastRow, title);
+    const Color colour = MakePlanChart(p, true).curves.at(0).color;
+    int curve = 0;
+    for (const CanvasOp& op : printer.canvas_.of(CanvasOp::Line))
+        if (op.pen.color == colour) {
+            EXPECT_GT(op.y1, lastRow);
+            ++curve;
+        }
+    EXPECT_GE(curve, 12); // the rate's twelve segments, and its legend swatch
 }

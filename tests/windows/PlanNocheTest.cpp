@@ -1,6 +1,8 @@
 #include "UPlanNoche.h"
+#include "output/PlanChart.h"
 #include "output/PlanPage.h"
 #include "platform/PlanPlot.h"
+#include "platform/QtCanvas.h"
 #include "tests/windows/FormFixture.h"
 
 #include <QAction>
@@ -8,11 +10,15 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTableWidget>
 
 class PlanNoche : public FormFixture {
@@ -68,7 +74,7 @@ TEST_F(PlanNoche, TheTableHoldsEveryHalfHourAndEveryActiveRadiant) {
         w->lNoche->text().startsWith(QStringLiteral("NOCHE DEL 12 AL 13 DE AGOSTO DE 2026")));
     int per = -1;
     for (int c = 0; c < w->gTabla->columnCount(); ++c)
-        if (w->gTabla->horizontalHeaderItem(c)->text() == QStringLiteral("PER THZ"))
+        if (w->gTabla->horizontalHeaderItem(c)->text() == QStringLiteral("PER THE"))
             per = c;
     ASSERT_GT(per, 0);
     const std::size_t shower = static_cast<std::size_t>((per - 3) / 2);
@@ -130,6 +136,106 @@ TEST_F(PlanNoche, ThePdfIsWrittenWholeOrNotAtAll) {
     dialogs.saveAnswer.clear(); // Cancel
     w->bImprimirClick();
     EXPECT_EQ(dialogs.errors.size(), 1);
+}
+
+TEST_F(PlanNoche, TheDialogAndThePlotTellTheNightAsThePageDoes) {
+    struct Night {
+        const char* where;
+        const char* lat;
+        const char* lon;
+        double zone;
+        int day, month, rows;
+        const char* says;
+    };
+    const Night nights[] = {
+        {"Paris 9-10 June", "48.85", "2.35", 2, 9, 6, 2,
+         "astronómica (Sol a más de 18 grados "
+         "bajo el horizonte) de 01:28 a 02:11"},
+        {"Paris 10-11 June", "48.85", "2.35", 2, 10, 6, 3,
+         "astronómica (Sol a más de 18 grados "
+         "bajo el horizonte) de 01:34 a 02:06"},
+        {"Madrid 12-13 August", "40.4", "-3.7", 2, 12, 8, 13, "de 23:00 a 05:40, hora local"},
+        {"Edinburgh 21-22 June", "55.95", "-3.19", 1, 21, 6, 0, "no hay noche oscura"},
+    };
+    for (const Night& n : nights) {
+        auto w = open(n.day, n.month);
+        w->eLatitud->setText(QString::fromUtf8(n.lat));
+        w->eLongitud->setText(QString::fromUtf8(n.lon));
+        w->upAno->setValue(2026);
+        w->upHuso->setValue(n.zone);
+        ASSERT_TRUE(w->bCalcularClick()) << n.where;
+        const NightPlan& plan = w->plan();
+        EXPECT_TRUE(w->lNoche->text().contains(QString::fromUtf8(n.says)))
+            << n.where << ": " << w->lNoche->text().toStdString();
+        EXPECT_TRUE(w->lNoche->text().contains(FromAnsi(NightSummary(plan)))) << n.where;
+        EXPECT_EQ(w->gTabla->rowCount(), n.rows) << n.where;
+        QChart* chart = w->grafico->chart();
+        if (n.rows == 0) {
+            EXPECT_EQ(w->grafico->note(), FromAnsi(NightSummary(plan))) << n.where;
+            EXPECT_TRUE(chart->axes().isEmpty()) << n.where;
+            EXPECT_TRUE(chart->series().isEmpty()) << n.where;
+            continue;
+        }
+        EXPECT_TRUE(w->grafico->note().isEmpty()) << n.where;
+        const double lit =
+            *std::max_element(plan.moonIllumination.begin(), plan.moonIllumination.end());
+        EXPECT_EQ(chart->series().front()->name(),
+                  QStringLiteral("Luna sobre el horizonte (%1 %)").arg(std::lround(100 * lit)))
+            << n.where;
+    }
+}
+
+TEST_F(PlanNoche, HourLabelsStayWholeOnLongAndPolarNights) {
+    struct Night {
+        const char* lat;
+        const char* lon;
+        int day, month;
+    };
+    for (const Night& n : {Night{"60.17", "24.94", 24, 12}, Night{"88", "0", 21, 12}}) {
+        auto w = open(n.day, n.month);
+        w->eLatitud->setText(QString::fromUtf8(n.lat));
+        w->eLongitud->setText(QString::fromUtf8(n.lon));
+        w->upAno->setValue(2026);
+        ASSERT_TRUE(w->bCalcularClick()) << n.lat;
+        w->findChild<QTabWidget*>(QStringLiteral("tabs"))->setCurrentIndex(1);
+        w->show();
+        w->grafico->grab(); // lays the axes out
+        QStringList hours;
+        for (QGraphicsItem* item : w->grafico->scene()->items()) {
+            auto* text = dynamic_cast<QGraphicsTextItem*>(item);
+            if (text && text->isVisible() &&
+                text->toPlainText().contains(QRegularExpression(QStringLiteral("^\\d\\d:"))))
+                hours << text->toPlainText().trimmed();
+        }
+        // Every mark of the night labelled, none cut.
+        const auto marks = MakePlanChart(w->plan(), false).hours;
+        EXPECT_GE(marks.size(), 8u);
+        EXPECT_EQ(hours.size(), static_cast<int>(marks.size())) << hours.join(' ').toStdString();
+        for (const QString& h : hours)
+            EXPECT_TRUE(h.contains(QRegularExpression(QStringLiteral("^\\d\\d:00$"))))
+                << h.toStdString();
+    }
+}
+
+TEST_F(PlanNoche, EmptyFieldsSayWhatTheyWantAndTheExpectedRateIsNotTheZhr) {
+    auto w = open();
+    for (QLineEdit* field : {w->eLatitud, w->eLongitud}) {
+        EXPECT_TRUE(field->text().isEmpty());
+        EXPECT_TRUE(field->placeholderText().startsWith(QStringLiteral("p. ej. ")));
+    }
+    QStringList labels;
+    for (QLabel* label : w->findChildren<QLabel*>())
+        labels << label->text();
+    EXPECT_TRUE(labels.contains(QStringLiteral("Huso horario (horas respecto a UTC):")));
+    EXPECT_EQ(w->cbGrafico->itemText(1), QStringLiteral("Tasa horaria esperada (THE)"));
+    fillMadrid(*w);
+    ASSERT_TRUE(w->bCalcularClick());
+    w->cbGrafico->setCurrentIndex(1);
+    w->cbGraficoChange();
+    const auto axes = w->grafico->chart()->axes(Qt::Vertical);
+    ASSERT_EQ(axes.size(), 1);
+    EXPECT_EQ(axes[0]->titleText(),
+              QStringLiteral("Tasa horaria esperada, THE (meteoros por hora)"));
 }
 
 TEST_F(PlanNoche, TheMenuItemOpensTheWindow) {
