@@ -73,7 +73,8 @@ void measureOutput(std::vector<Timing>& rows, int reps, TForm1& form, QtPrinter&
         bool advance(int, const std::string&) override { return true; }
     } unwatched;
     rows.push_back(measure("atlas 12/08 with plan, A4 PDF", std::max(1, reps / 50), [&] {
-        PrintAtlas(printer, sources, PerseidsNightFromMadrid(), unwatched);
+        PrintAtlas(printer, sources, AtlasContentsFor(sources, PerseidsNightFromMadrid()),
+                   unwatched);
     }));
     QFile::remove(pdf);
     RecordingPrinter recording;
