@@ -60,8 +60,7 @@ void markMoon(PlanChart& chart, const NightPlan& plan) {
 PlanChart MakePlanChart(const NightPlan& plan, bool rates) {
     PlanChart chart;
     chart.rates = rates;
-    chart.valueTitle =
-        rates ? "Tasa horaria esperada, THE (meteoros por hora)" : "Altura del radiante (grados)";
+    chart.valueTitle = rates ? "Tasa horaria esperada (THE)" : "Altura del radiante (grados)";
     if (plan.times.empty()) {
         chart.note = NightSummary(plan);
         return chart;

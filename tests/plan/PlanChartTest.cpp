@@ -78,7 +78,7 @@ TEST(PlanChart, TheLegendNamesEachRadiantAndTheMoonsLitPart) {
     const PlanChart rates = MakePlanChart(night(22.0, 26.0), true);
     ASSERT_EQ(rates.curves.size(), 1u);
     EXPECT_EQ(rates.curves[0].label, "PER Perseidas");
-    EXPECT_EQ(rates.valueTitle, "Tasa horaria esperada, THE (meteoros por hora)");
+    EXPECT_EQ(rates.valueTitle, "Tasa horaria esperada (THE)");
 
     // Nothing to draw: the plot says why instead.
     NightPlan dark = night(22.0, 26.0);

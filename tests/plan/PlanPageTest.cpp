@@ -176,7 +176,7 @@ TEST(PlanPage, HasTheSheetsHeaderAndThePlotUnderTheTable) {
     ASSERT_EQ(pictures.size(), 1u);
     const auto all = texts(printer.canvas_);
     for (const char* header : {"TALVIK", "KELVARO  -  SECCION DE METEOROS",
-                               "Tasa horaria esperada, THE (meteoros por hora)", "S0 Lluvia 0"})
+                               "Tasa horaria esperada (THE)", "S0 Lluvia 0"})
         EXPECT_NE(std::find(all.begin(), all.end(), header), all.end()) << header;
     // The header sits above the title, the plot's lines below the table's last row.
     int title = 0, lastRow = 0;

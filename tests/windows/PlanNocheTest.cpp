@@ -234,8 +234,7 @@ TEST_F(PlanNoche, EmptyFieldsSayWhatTheyWantAndTheExpectedRateIsNotTheZhr) {
     w->cbGraficoChange();
     const auto axes = w->grafico->chart()->axes(Qt::Vertical);
     ASSERT_EQ(axes.size(), 1);
-    EXPECT_EQ(axes[0]->titleText(),
-              QStringLiteral("Tasa horaria esperada, THE (meteoros por hora)"));
+    EXPECT_EQ(axes[0]->titleText(), QStringLiteral("Tasa horaria esperada (THE)"));
 }
 
 TEST_F(PlanNoche, TheMenuItemOpensTheWindow) {
