@@ -5,7 +5,6 @@
 #include "tests/support/PlanFixtures.h"
 
 #include <algorithm>
-#include <optional>
 
 using fixtures::radiant;
 using Orientation = Printer::Orientation;
@@ -26,6 +25,8 @@ class ScriptedProgress : public Progress {
 class Atlas : public SheetPrinting {
   protected:
     ScriptedProgress progress;
+    // Both lists on the sheet, and the plan.
+    const AtlasContents both{true, true, PerseidsNightFromMadrid()};
 
     void SetUp() override {
         SheetPrinting::SetUp();
@@ -47,8 +48,7 @@ class Atlas : public SheetPrinting {
 };
 
 TEST_F(Atlas, TwelveChartsThenTheSheetThenThePlanInOneDocument) {
-    ASSERT_TRUE(PrintAtlas(printer, sources, AtlasContentsFor(sources, PerseidsNightFromMadrid()),
-                           progress));
+    ASSERT_TRUE(PrintAtlas(printer, sources, both, progress));
     ASSERT_EQ(printer.jobs.size(), 1u);
     EXPECT_EQ(job().title, "Atlas de cartas");
     EXPECT_TRUE(job().ended);
@@ -77,71 +77,12 @@ TEST_F(Atlas, WithBothRadiantListsHiddenTheChartsAreAllThereIs) {
     EXPECT_FALSE(pageHas(0, "Fecha de radiantes: 12 de Agosto"));
 }
 
-TEST_F(Atlas, ItsPagesAreToldBeforehandAndItKeepsTheDatesRadiantsWhenTheChartShowsNone) {
-    add(1, radiant("T05", 220, 230, 225, 0, 0));
-    struct Case {
-        bool imo, ter;
-        int date;
-        bool plan;
-        bool imoSheet, terSheet;
-        std::size_t pages;
-        std::vector<std::string> says;
-    };
-    const Case cases[] = {
-        {true,
-         true,
-         224,
-         true,
-         true,
-         true,
-         14,
-         {"- las 12 cartas Brno", "el 12 de agosto: 2 de las listas IMO y de Terentjeva;",
-          "- el plan de la noche del 12 al 13 de agosto de 2026 en latitud 40.40, longitud "
-          "-3.70."}},
-        {true,
-         false,
-         224,
-         false,
-         true,
-         false,
-         13,
-         {": 1 de la lista IMO;", "- sin plan de la noche: no hay un lugar guardado"}},
-        // Applying a new date puts the radiant buttons up: the sheet is still there.
-        {false,
-         false,
-         224,
-         true,
-         true,
-         true,
-         14,
-         {": 2 de las listas IMO y de Terentjeva;", "(la carta no muestra radiantes"}},
-        {false, false, 100, false, true, true, 12, {"- sin hoja de radiantes: ninguno de"}},
-    };
-    for (const Case& c : cases) {
-        sources.options.imoRadiants = c.imo;
-        sources.options.terRadiants = c.ter;
-        sources.options.radiantDate = c.date;
-        const std::optional<PlanRequest> night =
-            c.plan ? std::optional(PerseidsNightFromMadrid()) : std::nullopt;
-        const AtlasContents contents = AtlasContentsFor(sources, night);
-        EXPECT_EQ(contents.imoSheet, c.imoSheet) << c.imo << c.ter;
-        EXPECT_EQ(contents.terSheet, c.terSheet) << c.imo << c.ter;
-        const std::string message = AtlasContentsMessage(sources, contents);
-        for (const std::string& part : c.says)
-            EXPECT_NE(message.find(part), std::string::npos) << part << "\n" << message;
-        printer.jobs.clear();
-        ASSERT_TRUE(PrintAtlas(printer, sources, contents, progress));
-        EXPECT_EQ(job().pages.size(), c.pages) << message;
-        progress.steps.clear();
-    }
-}
-
 TEST_F(Atlas, EveryChartIsAtZoomOneWithItsGridAndTheWindowsViewIsKept) {
     view = ViewAt(100, 20, 3);
     sources.options.grid = false; // the grid button is up while zoomed
     sources.options.gridLetter = 'O';
     const ViewState before = view;
-    ASSERT_TRUE(PrintAtlas(printer, sources, AtlasContentsFor(sources, std::nullopt), progress));
+    ASSERT_TRUE(PrintAtlas(printer, sources, {true, true, std::nullopt}, progress));
     for (std::size_t i = 0; i < 12; ++i) {
         EXPECT_TRUE(pageHas(i, "X0=175.00 Y0=175.00")) << i;
         EXPECT_TRUE(pageHasGrid(i)) << i;
@@ -159,9 +100,7 @@ TEST_F(Atlas, CancellingDropsTheDocument) {
         printer.jobs.clear();
         progress.steps.clear();
         progress.cancelAt = step;
-        EXPECT_FALSE(PrintAtlas(printer, sources,
-                                AtlasContentsFor(sources, PerseidsNightFromMadrid()), progress))
-            << step;
+        EXPECT_FALSE(PrintAtlas(printer, sources, both, progress)) << step;
         EXPECT_EQ(progress.steps.back(), step);
         for (const auto& j : printer.jobs) {
             EXPECT_TRUE(j.aborted) << step;
@@ -177,9 +116,7 @@ TEST_F(Atlas, AFailureHalfWayDropsTheDocument) {
             throw VelumbraError("No se pudo leer escudo.bmp", "escudo.bmp");
         return logo;
     };
-    EXPECT_THROW(PrintAtlas(printer, sources, AtlasContentsFor(sources, PerseidsNightFromMadrid()),
-                            progress),
-                 VelumbraError);
+    EXPECT_THROW(PrintAtlas(printer, sources, both, progress), VelumbraError);
     ASSERT_EQ(printer.jobs.size(), 1u);
     EXPECT_TRUE(job().aborted);
     EXPECT_FALSE(job().ended);
