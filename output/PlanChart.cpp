@@ -9,6 +9,9 @@
 
 namespace {
 
+// At most this many gaps between hour marks, so that every label fits whole.
+constexpr int kMaxHourSteps = 8;
+
 // A radiant keeps its colour whichever curve is shown; past the tenth the lines are dashed.
 constexpr Color kPalette[] = {{31, 119, 180},  {214, 39, 40},  {44, 160, 44},   {255, 127, 14},
                               {148, 103, 189}, {140, 86, 75},  {227, 119, 194}, {23, 190, 207},
@@ -35,8 +38,9 @@ void markHours(PlanChart& chart, double first, double last) {
 // The Moon rises or sets halfway between two samples.
 void markMoon(PlanChart& chart, const NightPlan& plan) {
     const auto& h = plan.localHours;
+    double lit = 0;
     for (std::size_t t = 0; t < h.size(); ++t) {
-        chart.moonLit = std::max(chart.moonLit, plan.moonIllumination[t]);
+        lit = std::max(lit, plan.moonIllumination[t]);
         if (plan.moonAltitude[t] <= 0)
             continue;
         const double start = t == 0 ? h[t] : (h[t - 1] + h[t]) / 2;
@@ -46,20 +50,18 @@ void markMoon(PlanChart& chart, const NightPlan& plan) {
         else
             chart.moonUp.emplace_back(start, end);
     }
-    const double shade = (30 + 90 * chart.moonLit) / 255;
+    const double shade = (30 + 90 * lit) / 255;
     auto toward = [&](int c) {
         return static_cast<std::uint8_t>(std::lround(255 + (c - 255) * shade));
     };
     chart.moonShade = {toward(90), toward(90), toward(120)};
-    chart.moonLabel =
-        "Luna sobre el horizonte (" + std::to_string(std::lround(100 * chart.moonLit)) + " %)";
+    chart.moonLabel = "Luna sobre el horizonte (" + std::to_string(std::lround(100 * lit)) + " %)";
 }
 
 } // namespace
 
 PlanChart MakePlanChart(const NightPlan& plan, bool rates) {
     PlanChart chart;
-    chart.rates = rates;
     chart.valueTitle = rates ? "Tasa horaria esperada (THE)" : "Altura del radiante (grados)";
     if (plan.times.empty()) {
         chart.note = NightSummary(plan);

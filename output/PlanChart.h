@@ -22,7 +22,6 @@ struct HourMark {
 };
 
 struct PlanChart {
-    bool rates = false;
     // Why nothing is drawn (no dark night, no curve); empty when there is a plot.
     std::string note;
     double from = 0; // local hours, on whole hour marks
@@ -32,14 +31,10 @@ struct PlanChart {
     std::vector<HourMark> hours;
     std::string valueTitle;
     std::vector<PlanCurve> curves;
-    // Stretches of local hours with the Moon above the horizon, and how much of it is lit.
+    // Stretches of local hours with the Moon above the horizon.
     std::vector<std::pair<double, double>> moonUp;
-    double moonLit = 0;
     Color moonShade;       // darker the fuller the Moon, on white
     std::string moonLabel; // "Luna sobre el horizonte (50 %)"
 };
-
-// At most this many hour marks' gaps, so that every label fits whole.
-constexpr int kMaxHourSteps = 8;
 
 PlanChart MakePlanChart(const NightPlan& plan, bool rates);
