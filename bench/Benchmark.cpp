@@ -112,8 +112,9 @@ void measureOutput(std::vector<Timing>& rows, int reps, ChartModel& model, QtPri
     madrid.month = 8;
     madrid.day = 12;
     madrid.utcOffset = 2;
-    rows.push_back(measure("atlas 12/08 with plan, A4 PDF", std::max(1, reps / 50),
-                           [&] { PrintAtlas(printer, sources, madrid, unwatched); }));
+    rows.push_back(measure("atlas 12/08 with plan, A4 PDF", std::max(1, reps / 50), [&] {
+        PrintAtlas(printer, sources, AtlasContentsFor(sources, madrid), unwatched);
+    }));
     QFile::remove(pdf);
     RecordingPrinter recording;
     recording.width = 9583;

@@ -4,12 +4,14 @@
 #include <libnova/lunar.h>
 #include <libnova/parallax.h>
 #include <libnova/precession.h>
-#include <libnova/rise_set.h>
 #include <libnova/solar.h>
 #include <libnova/transform.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <initializer_list>
+#include <utility>
 
 namespace {
 constexpr double kKmPerAu = 149597870.7;
@@ -22,8 +24,7 @@ ln_lnlat_posn observer(const Site& site) {
 }
 
 // libnova gives the Sun and the Moon referred to the J2000 equinox (a third of a degree off
-// in 2026); the horizon turns with the equinox of the date. The Sun's form is the one libnova's
-// rise and set search calls.
+// in 2026); the horizon turns with the equinox of the date.
 void sunOfDate(double jd, ln_equ_posn* position) {
     ln_equ_posn j2000;
     ln_get_solar_equ_coords(jd, &j2000);
@@ -87,40 +88,73 @@ double MoonAltitude(const Site& site, double jd) {
 
 namespace {
 
-// libnova's rise and set times leave the Sun about 0.3 degrees past the asked altitude (a
-// minute and a half at twilight); bisection on the Sun's altitude puts the time on it.
-double sunCrossing(const Site& site, double horizon, double estimate) {
-    auto above = [&](double jd) { return Altitude(SunPosition(jd), site, jd) > horizon; };
-    double lo = estimate - 0.01;
-    double hi = estimate + 0.01;
-    const bool startsAbove = above(lo);
-    if (startsAbove == above(hi))
-        return estimate;
-    for (int i = 0; i < 30; ++i) {
-        const double mid = (lo + hi) / 2;
-        (above(mid) == startsAbove ? lo : hi) = mid;
+double sunAltitude(const Site& site, double jd) {
+    return Altitude(SunPosition(jd), site, jd);
+}
+
+// Five minutes between samples: within one the Sun's altitude turns only at its lowest point,
+// which is sought on its own, so a night shorter than a sample step is still found.
+constexpr int kSamples = 24 * 12;
+
+// The instant the Sun's altitude crosses `horizon` between `above` and `below`, to a fraction
+// of a second.
+double crossing(const Site& site, double horizon, double above, double below) {
+    for (int i = 0; i < 24; ++i) {
+        const double mid = (above + below) / 2;
+        (sunAltitude(site, mid) > horizon ? above : below) = mid;
     }
-    return (lo + hi) / 2;
+    return (above + below) / 2;
+}
+
+// The Sun's lowest point between two instants that enclose it.
+double lowest(const Site& site, double from, double to) {
+    for (int i = 0; i < 40; ++i) {
+        const double a = from + (to - from) / 3;
+        const double b = to - (to - from) / 3;
+        if (sunAltitude(site, a) < sunAltitude(site, b))
+            to = b;
+        else
+            from = a;
+    }
+    return (from + to) / 2;
 }
 
 } // namespace
 
 DarkInterval DarkNight(const Site& site, double localNoon) {
-    ln_lnlat_posn o = observer(site);
+    std::array<double, kSamples + 1> altitude{};
+    auto at = [&](int i) { return localNoon + static_cast<double>(i) / kSamples; };
+    std::size_t deepest = 0;
+    for (std::size_t i = 0; i < altitude.size(); ++i) {
+        altitude[i] = sunAltitude(site, at(static_cast<int>(i)));
+        if (altitude[i] < altitude[deepest])
+            deepest = i;
+    }
+    const int d = static_cast<int>(deepest);
+    const double bottom = lowest(site, at(std::max(d - 1, 0)), at(std::min(d + 1, kSamples)));
+    const double depth = sunAltitude(site, bottom);
+    // The last sample at or before the lowest point.
+    const int k =
+        std::clamp(static_cast<int>(std::floor((bottom - localNoon) * kSamples)), 0, kSamples);
     using Kind = DarkInterval::Kind;
-    struct Twilight {
-        double horizon;
-        Kind kind;
-    };
-    for (const Twilight& t : {Twilight{LN_SOLAR_ASTRONOMICAL_HORIZON, Kind::Astronomical},
-                              Twilight{LN_SOLAR_NAUTIC_HORIZON, Kind::Nautical}}) {
-        ln_rst_time rst;
-        const int found = ln_get_body_next_rst_horizon(localNoon, &o, sunOfDate, t.horizon, &rst);
-        if (found == -1) // never up to that depth: dark all night, noon to noon
-            return {Kind::Polar, localNoon, localNoon + 1.0};
-        if (found == 0 && rst.set < rst.rise)
-            return {t.kind, sunCrossing(site, t.horizon, rst.set),
-                    sunCrossing(site, t.horizon, rst.rise)};
+    for (const auto& [horizon, kind] :
+         {std::pair{-18.0, Kind::Astronomical}, std::pair{-12.0, Kind::Nautical}}) {
+        if (depth >= horizon)
+            continue;
+        // The stretch below the horizon around the lowest point, cut at the two noons.
+        auto dark = [&](int i) { return altitude[static_cast<std::size_t>(i)] <= horizon; };
+        double edge = bottom;
+        int i = k;
+        for (; i >= 0 && dark(i); --i)
+            edge = at(i);
+        const double dusk = i < 0 ? localNoon : crossing(site, horizon, at(i), edge);
+        edge = bottom;
+        int j = k + 1;
+        for (; j <= kSamples && dark(j); ++j)
+            edge = at(j);
+        const double dawn = j > kSamples ? localNoon + 1.0 : crossing(site, horizon, at(j), edge);
+        const bool allNight = i < 0 && j > kSamples;
+        return {allNight && kind == Kind::Astronomical ? Kind::Polar : kind, dusk, dawn};
     }
     return {};
 }

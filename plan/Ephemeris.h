@@ -29,7 +29,9 @@ double MoonAltitude(const Site& site, double jd);
 
 // The dark part of the night that starts in the afternoon of `localNoon`: from the end of
 // evening twilight to the start of morning twilight, astronomical (Sun 18 degrees down) when
-// the Sun goes that low, else nautical (12 degrees).
+// the Sun goes that low, else nautical (12 degrees). The ends are where the Sun's altitude
+// crosses that depth, to the second, searched from noon to noon; dark at a noon, the night
+// starts or ends there.
 struct DarkInterval {
     enum class Kind { Astronomical, Nautical, None, Polar } kind = Kind::None;
     double dusk = 0; // Julian days, universal time

@@ -42,13 +42,24 @@ NightPlan MakeNightPlan(const RadiantTable& radiants, const PlanRequest& q) {
     if (plan.night.kind == DarkInterval::Kind::None)
         return plan;
 
-    // Half-hour steps counted from local midnight, so every sample falls on :00 or :30.
-    const double step = 1.0 / 48.0;
-    const double first = std::ceil((plan.night.dusk - midnight) / step - 1e-9);
-    for (double k = first; midnight + k * step <= plan.night.dawn + 1e-9; ++k) {
-        const double jd = midnight + k * step;
+    plan.duskHours = (plan.night.dusk - midnight) * 24.0;
+    plan.dawnHours = (plan.night.dawn - midnight) * 24.0;
+    std::vector<double> halves;
+    for (double h = std::ceil(plan.duskHours * 2 - 1e-7) / 2; h <= plan.dawnHours + 1e-7; h += 0.5)
+        halves.push_back(h);
+    if (halves.size() >= 2) {
+        plan.localHours = halves;
+    } else {
+        // Too short a night for the half hours: its ends show how it goes.
+        plan.localHours.push_back(plan.duskHours);
+        for (double h : halves)
+            if (h > plan.duskHours && h < plan.dawnHours)
+                plan.localHours.push_back(h);
+        plan.localHours.push_back(plan.dawnHours);
+    }
+    for (double h : plan.localHours) {
+        const double jd = midnight + h / 24.0;
         plan.times.push_back(jd);
-        plan.localHours.push_back(k * 0.5);
         plan.moonAltitude.push_back(MoonAltitude(q.site, jd));
         plan.moonIllumination.push_back(MoonIlluminatedFraction(jd));
     }

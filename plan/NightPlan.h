@@ -33,6 +33,9 @@ struct ShowerPlan {
 
 struct NightPlan {
     DarkInterval night;
+    // The night's ends as hours after the local midnight starting the date.
+    double duskHours = 0;
+    double dawnHours = 0;
     std::vector<double> times;      // Julian days (UT) of the samples
     std::vector<double> localHours; // the same as hours after local midnight starting the date
     std::vector<double> moonAltitude;
@@ -40,6 +43,7 @@ struct NightPlan {
     std::vector<ShowerPlan> showers;
 };
 
-// The samples are the whole and half hours of local time inside the dark interval. Radiants
+// The samples are the whole and half hours of local time inside the dark interval; a night
+// holding fewer than two of them is sampled at its two ends as well. Radiants
 // are those of both lists active on the date, in table order, IMO first.
 NightPlan MakeNightPlan(const RadiantTable& radiants, const PlanRequest& request);

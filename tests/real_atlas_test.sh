@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Drives the real program in a virtual X display through "Archivo" > "Exportar atlas PDF...":
-# radiant date 12/08, every layer on, the plan's site remembered (Madrid, UTC+2). The atlas is
-# checked with pdfinfo and pdftotext and every page rendered with pdftoppm; an export cancelled
-# with its progress window's button must leave no file. Screenshots, the PDF and the pages stay
-# in the artefact folder.
+# Drives the real program in a virtual X display through "Archivo" > "Exportar atlas PDF..."
+# (its list of pages accepted): radiant date 12/08, every layer on, the plan's site remembered
+# (Madrid, UTC+2). The atlas is checked with pdfinfo and pdftotext and every page rendered with
+# pdftoppm; an export cancelled with its progress window's button must leave no file.
+# Screenshots, the PDF and the pages stay in the artefact folder.
 set -euo pipefail
 program="$1"
 data="$2"
@@ -31,9 +31,12 @@ main 22 332
 main 128 326
 shot 01-every-layer
 
-export_to() { # the menu item, then the file typed into the save dialog
+export_to() { # the menu item, its list of pages accepted, the file typed into the save dialog
     at $((wx + 25)) $((wy + menu / 2))
     xdotool key Down Down Return
+    sleep 1.2
+    if [ -n "${2:-}" ]; then shot "$2"; fi
+    xdotool key Return
     sleep 1.5
     xdotool type --delay 20 "$1"
     xdotool key Return
@@ -41,7 +44,7 @@ export_to() { # the menu item, then the file typed into the save dialog
 
 pdf="$artifacts/atlas-12-agosto.pdf"
 rm -f "$pdf" "$artifacts"/page-*.png
-export_to "$pdf"
+export_to "$pdf" 02a-contents
 sleep 0.3
 shot 02-progress
 for _ in $(seq 60); do [ -s "$pdf" ] && break; sleep 0.5; done

@@ -1,6 +1,7 @@
 #pragma once
-// "Archivo" > "Exportar atlas PDF...": asks for the file, then writes the atlas into it under a
-// progress window with a cancel button, whole or not at all.
+// "Archivo" > "Exportar atlas PDF...": says which pages the atlas will hold and asks to go on,
+// asks for the file, then writes the atlas into it under a progress window with a cancel
+// button, whole or not at all.
 #include "output/PrintCommand.h"
 
 class Dialogs;

@@ -3,6 +3,7 @@
 #include "geometry/Numbers.h"
 #include "output/PlanPage.h"
 #include "platform/Dialogs.h"
+#include "platform/Logo.h"
 #include "platform/PdfFile.h"
 #include "platform/PlanPlot.h"
 #include "platform/PlanSettings.h"
@@ -39,10 +40,10 @@ TFPlanNoche::TFPlanNoche(const RadiantTable& radiants, int day, int month, Dialo
     const PlanSettings saved = LoadPlanSettings();
     eLatitud = new QLineEdit(saved.latitude, this);
     eLatitud->setObjectName(QStringLiteral("eLatitud"));
-    eLatitud->setPlaceholderText(QStringLiteral("40.4"));
+    eLatitud->setPlaceholderText(QStringLiteral("p. ej. 40.4"));
     eLongitud = new QLineEdit(saved.longitude, this);
     eLongitud->setObjectName(QStringLiteral("eLongitud"));
-    eLongitud->setPlaceholderText(QStringLiteral("-3.7"));
+    eLongitud->setPlaceholderText(QStringLiteral("p. ej. -3.7"));
     upAno = new QSpinBox(this);
     upAno->setObjectName(QStringLiteral("upAno"));
     upAno->setRange(1900, 2100);
@@ -52,7 +53,6 @@ TFPlanNoche::TFPlanNoche(const RadiantTable& radiants, int day, int month, Dialo
     upHuso->setRange(-12.0, 14.0);
     upHuso->setSingleStep(0.25);
     upHuso->setDecimals(2);
-    upHuso->setPrefix(QStringLiteral("UTC "));
     upHuso->setValue(saved.utcOffset);
     upMagLim = new QDoubleSpinBox(this);
     upMagLim->setObjectName(QStringLiteral("upMagLim"));
@@ -65,7 +65,7 @@ TFPlanNoche::TFPlanNoche(const RadiantTable& radiants, int day, int month, Dialo
     fields->addRow(QString::fromUtf8("Latitud (grados, norte +):"), eLatitud);
     fields->addRow(QString::fromUtf8("Longitud (grados, este +, oeste -):"), eLongitud);
     fields->addRow(QString::fromUtf8("Año de la noche:"), upAno);
-    fields->addRow(QStringLiteral("Hora local:"), upHuso);
+    fields->addRow(QStringLiteral("Huso horario (horas respecto a UTC):"), upHuso);
     fields->addRow(QString::fromUtf8("Magnitud límite del cielo:"), upMagLim);
 
     lNoche = new QLabel(this);
@@ -78,7 +78,7 @@ TFPlanNoche::TFPlanNoche(const RadiantTable& radiants, int day, int month, Dialo
     cbGrafico = new QComboBox(this);
     cbGrafico->setObjectName(QStringLiteral("cbGrafico"));
     cbGrafico->addItems(
-        {QStringLiteral("Altura del radiante"), QString::fromUtf8("Tasa horaria esperada (THZ)")});
+        {QStringLiteral("Altura del radiante"), QStringLiteral("Tasa horaria esperada (THE)")});
     auto* plotPage = new QWidget(this);
     auto* plotLayout = new QVBoxLayout(plotPage);
     plotLayout->addWidget(cbGrafico, 0, Qt::AlignLeft);
@@ -152,19 +152,9 @@ bool TFPlanNoche::bCalcularClick() {
     request_ = q;
     plan_ = MakeNightPlan(radiants_, q);
     computed_ = true;
-    QString text = QString::fromStdString(NightTitle(q));
-    if (plan_.times.empty())
-        text += QString::fromUtf8(": el Sol no baja de 12 grados bajo el horizonte, no hay "
-                                  "noche oscura para observar.");
-    else
-        text += QString::fromUtf8(": noche %1 de %2 a %3 (hora local), %4 radiantes activos.")
-                    .arg(plan_.night.kind == DarkInterval::Kind::Nautical
-                             ? QString::fromUtf8("náutica (sin noche astronómica)")
-                             : QString::fromUtf8("astronómica"))
-                    .arg(QString::fromStdString(LocalTime(plan_.localHours.front())))
-                    .arg(QString::fromStdString(LocalTime(plan_.localHours.back())))
-                    .arg(plan_.showers.size());
-    lNoche->setText(text);
+    lNoche->setText(QString::fromStdString(NightTitle(q)) + QStringLiteral(". ") +
+                    FromAnsi(NightSummary(plan_)) +
+                    QStringLiteral(" %1 radiantes activos.").arg(plan_.showers.size()));
     fillTable();
     cbGraficoChange();
     return true;
@@ -174,7 +164,7 @@ void TFPlanNoche::fillTable() {
     QStringList headers{QStringLiteral("Hora"), QStringLiteral("Luna h"), QStringLiteral("Luna %")};
     for (const ShowerPlan& s : plan_.showers) {
         headers << FromAnsi(s.code) + QStringLiteral(" h")
-                << FromAnsi(s.code) + QStringLiteral(" THZ");
+                << FromAnsi(s.code) + QStringLiteral(" THE");
     }
     gTabla->clear();
     gTabla->setColumnCount(static_cast<int>(headers.size()));
@@ -217,7 +207,8 @@ void TFPlanNoche::bImprimirClick() {
         return;
     Guarded(dialogs_, [&] {
         WritePdfFile(file, [this](Printer& printer) {
-            PrintNightPlan(printer, plan_, request_);
+            PrintNightPlan(printer, plan_, request_,
+                           {LoadLogo(DataDir), cbGrafico->currentIndex() == 1});
             return true;
         });
     });

@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+#include <string>
+
 class Dialogs;
 class PlanPlot;
 class QComboBox;
@@ -34,6 +36,8 @@ class TFPlanNoche : public QDialog {
     PlanPlot* grafico;
     QPushButton* bCalcular;
     QPushButton* bImprimir;
+    // The data folder, where the page's society logo is read.
+    std::string DataDir;
 
     // Validates the fields and computes the plan; false (after a message) when a field is bad.
     bool bCalcularClick();

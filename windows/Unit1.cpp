@@ -308,6 +308,7 @@ void TForm1::editRadiants(RadiantList list) {
 
 void TForm1::Planificarlanoche1Click() {
     TFPlanNoche window(model_.sky().radiants, upDia->value(), upMes->value(), dialogs_, this);
+    window.DataDir = model_.dataDir();
     dialogs_.exec(window);
 }
 

@@ -25,6 +25,8 @@ class ScriptedProgress : public Progress {
 class Atlas : public SheetPrinting {
   protected:
     ScriptedProgress progress;
+    // Both lists on the sheet, and the plan.
+    const AtlasContents both{true, true, PerseidsNightFromMadrid()};
 
     void SetUp() override {
         SheetPrinting::SetUp();
@@ -46,7 +48,7 @@ class Atlas : public SheetPrinting {
 };
 
 TEST_F(Atlas, TwelveChartsThenTheSheetThenThePlanInOneDocument) {
-    ASSERT_TRUE(PrintAtlas(printer, sources, PerseidsNightFromMadrid(), progress));
+    ASSERT_TRUE(PrintAtlas(printer, sources, both, progress));
     ASSERT_EQ(printer.jobs.size(), 1u);
     EXPECT_EQ(job().title, "Atlas de cartas");
     EXPECT_TRUE(job().ended);
@@ -70,7 +72,7 @@ TEST_F(Atlas, TwelveChartsThenTheSheetThenThePlanInOneDocument) {
 
 TEST_F(Atlas, WithBothRadiantListsHiddenTheChartsAreAllThereIs) {
     sources.options.imoRadiants = sources.options.terRadiants = false;
-    ASSERT_TRUE(PrintAtlas(printer, sources, std::nullopt, progress));
+    ASSERT_TRUE(PrintAtlas(printer, sources, AtlasContents{}, progress));
     ASSERT_EQ(job().pages.size(), 12u);
     EXPECT_FALSE(pageHas(0, "Fecha de radiantes: 12 de Agosto"));
 }
@@ -80,7 +82,7 @@ TEST_F(Atlas, EveryChartIsAtZoomOneWithItsGridAndTheWindowsViewIsKept) {
     sources.options.grid = false; // the grid button is up while zoomed
     sources.options.gridLetter = 'O';
     const ViewState before = view;
-    ASSERT_TRUE(PrintAtlas(printer, sources, std::nullopt, progress));
+    ASSERT_TRUE(PrintAtlas(printer, sources, {true, true, std::nullopt}, progress));
     for (std::size_t i = 0; i < 12; ++i) {
         EXPECT_TRUE(pageHas(i, "X0=175.00 Y0=175.00")) << i;
         EXPECT_TRUE(pageHasGrid(i)) << i;
@@ -98,7 +100,7 @@ TEST_F(Atlas, CancellingDropsTheDocument) {
         printer.jobs.clear();
         progress.steps.clear();
         progress.cancelAt = step;
-        EXPECT_FALSE(PrintAtlas(printer, sources, PerseidsNightFromMadrid(), progress)) << step;
+        EXPECT_FALSE(PrintAtlas(printer, sources, both, progress)) << step;
         EXPECT_EQ(progress.steps.back(), step);
         for (const auto& j : printer.jobs) {
             EXPECT_TRUE(j.aborted) << step;
@@ -114,7 +116,7 @@ TEST_F(Atlas, AFailureHalfWayDropsTheDocument) {
             throw VelumbraError("No se pudo leer escudo.bmp", "escudo.bmp");
         return logo;
     };
-    EXPECT_THROW(PrintAtlas(printer, sources, PerseidsNightFromMadrid(), progress), VelumbraError);
+    EXPECT_THROW(PrintAtlas(printer, sources, both, progress), VelumbraError);
     ASSERT_EQ(printer.jobs.size(), 1u);
     EXPECT_TRUE(job().aborted);
     EXPECT_FALSE(job().ended);

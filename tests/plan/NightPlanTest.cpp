@@ -50,21 +50,48 @@ double independentAltitude(double ra, double dec, double lat, double lon, double
            kDeg;
 }
 
-// The Sun's altitude from the low-precision solar formulas (Meeus chapter 25).
-double sunAltitude(double lat, double lon, double jd) {
+// The Sun's apparent place from the low-precision solar formulas (Meeus chapter 25, with the
+// corrections for aberration and nutation) and the apparent sidereal time, in degrees.
+struct SunPlace {
+    double ra, dec, siderealTime;
+};
+SunPlace sunPlace(double jd) {
     const double t = (jd - 2451545.0) / 36525.0;
     const double l0 = 280.46646 + 36000.76983 * t;
     const double m = (357.52911 + 35999.05029 * t) * kDeg;
     const double c = (1.914602 - 0.004817 * t) * std::sin(m) + 0.019993 * std::sin(2 * m);
-    const double lambda = (l0 + c) * kDeg;
-    const double eps = (23.439291 - 0.0130042 * t) * kDeg;
-    const double ra = std::atan2(std::cos(eps) * std::sin(lambda), std::cos(lambda));
-    const double dec = std::asin(std::sin(eps) * std::sin(lambda));
-    const double gmst = 280.46061837 + 360.98564736629 * (jd - 2451545.0);
-    const double h = (gmst + lon) * kDeg - ra;
-    return std::asin(std::sin(lat * kDeg) * std::sin(dec) +
-                     std::cos(lat * kDeg) * std::cos(dec) * std::cos(h)) /
+    const double omega = (125.04 - 1934.136 * t) * kDeg;
+    const double lambda = (l0 + c - 0.00569 - 0.00478 * std::sin(omega)) * kDeg;
+    const double eps = (23.439291 - 0.0130042 * t + 0.00256 * std::cos(omega)) * kDeg;
+    const double nutation = -17.2 / 3600.0 * std::sin(omega) * std::cos(eps);
+    return {std::atan2(std::cos(eps) * std::sin(lambda), std::cos(lambda)) / kDeg,
+            std::asin(std::sin(eps) * std::sin(lambda)) / kDeg,
+            280.46061837 + 360.98564736629 * (jd - 2451545.0) + nutation};
+}
+
+double sunAltitude(double lat, double lon, double jd) {
+    const SunPlace s = sunPlace(jd);
+    const double h = (s.siderealTime + lon - s.ra) * kDeg;
+    return std::asin(std::sin(lat * kDeg) * std::sin(s.dec * kDeg) +
+                     std::cos(lat * kDeg) * std::cos(s.dec * kDeg) * std::cos(h)) /
            kDeg;
+}
+
+// When the Sun stands at `depth` degrees in the evening or the morning around `guess`, by the
+// hour angle at which a body of the Sun's declination reaches that altitude (Meeus chapter 15),
+// the Sun's place taken anew at each step.
+double twilightByHourAngle(double lat, double lon, double depth, double guess, bool evening) {
+    double jd = guess;
+    for (int i = 0; i < 8; ++i) {
+        const SunPlace s = sunPlace(jd);
+        const double cosH =
+            (std::sin(depth * kDeg) - std::sin(lat * kDeg) * std::sin(s.dec * kDeg)) /
+            (std::cos(lat * kDeg) * std::cos(s.dec * kDeg));
+        const double wanted = std::acos(cosH) / kDeg * (evening ? 1 : -1);
+        const double now = s.siderealTime + lon - s.ra;
+        jd += std::remainder(wanted - now, 360.0) / 360.98564736629;
+    }
+    return jd;
 }
 
 } // namespace
@@ -221,4 +248,47 @@ TEST(NightPlan, AnySiteAndSeasonGivesAnOrderedNightOfAtMostADay) {
                 for (double h : plan.moonAltitude)
                     EXPECT_LE(std::fabs(h), 90.0) << where;
             }
+}
+
+TEST(NightPlan, TwilightEndsAreFoundFromTheSunsAltitudeWhereverItCrossesTheDepth) {
+    struct Night {
+        const char* where;
+        Site site;
+        double utcOffset;
+        int month, day;
+        double depth;
+        std::size_t samples; // a night without two half hours is sampled at its ends too
+        double seconds;      // how near the reference its ends must be
+    };
+    // In 2026: short nights where the Sun only just goes 18 degrees down (in a twelve-minute
+    // one a hundredth of a degree of the Sun's place moves the ends by a minute), a nautical
+    // one and a long one.
+    const Night nights[] = {
+        {"Paris 9-10 June", {48.85, 2.35}, 2, 6, 9, -18, 2, 60},
+        {"Paris 10-11 June", {48.85, 2.35}, 2, 6, 10, -18, 3, 60},
+        {"Paris 11-12 June", {48.85, 2.35}, 2, 6, 11, -18, 2, 120},
+        {"Paris 21-22 June", {48.85, 2.35}, 2, 6, 21, -12, 9, 60},
+        {"Edinburgh 8-9 August", {55.95, -3.19}, 1, 8, 8, -18, 2, 60},
+        {"Madrid 12-13 August", {40.4, -3.7}, 2, 8, 12, -18, 13, 60},
+    };
+    for (const Night& n : nights) {
+        PlanRequest q = PerseidsNightFromMadrid();
+        q.site = n.site;
+        q.utcOffset = n.utcOffset;
+        q.month = n.month;
+        q.day = n.day;
+        const NightPlan plan = MakeNightPlan(shippedRadiants(), q);
+        EXPECT_EQ(plan.night.kind,
+                  n.depth == -18 ? DarkInterval::Kind::Astronomical : DarkInterval::Kind::Nautical)
+            << n.where;
+        EXPECT_EQ(plan.times.size(), n.samples) << n.where;
+        const double midnight = JulianDay(2026, n.month, n.day, 24.0 - n.utcOffset);
+        const double lat = n.site.latitude, lon = n.site.longitude;
+        EXPECT_NEAR(plan.night.dusk, twilightByHourAngle(lat, lon, n.depth, midnight, true),
+                    n.seconds / 86400.0)
+            << n.where;
+        EXPECT_NEAR(plan.night.dawn, twilightByHourAngle(lat, lon, n.depth, midnight, false),
+                    n.seconds / 86400.0)
+            << n.where;
+    }
 }

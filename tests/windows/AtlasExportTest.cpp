@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QToolButton>
 
 namespace {
 
@@ -55,6 +56,26 @@ TEST_F(AtlasExport, TheMenuWritesOnePdfWithEveryPageAndLeavesTheChartAsItWas) {
     QSettings(QStringLiteral("Velumbra"), QStringLiteral("Velumbra")).clear();
     form->Exportaratlas1->trigger();
     EXPECT_EQ(pages(contents(target())), 13);
+    EXPECT_TRUE(dialogs.questions.back().contains(QStringLiteral("sin plan de la noche")));
+}
+
+TEST_F(AtlasExport, ItSaysWhatItWillHoldAndAfterANewDateStillCarriesTheActiveRadiants) {
+    StorePlanSettings({QStringLiteral("40.4"), QStringLiteral("-3.7"), 2.0, 6.5});
+    form->Button3Click(); // applying a date puts the radiant buttons up
+    ASSERT_FALSE(form->sbRad->isChecked() || form->sbRadTer->isChecked());
+    dialogs.saveAnswer = target();
+    dialogs.answer = false;
+    form->Exportaratlas1->trigger();
+    ASSERT_EQ(dialogs.questions.size(), 1);
+    EXPECT_TRUE(dialogs.questions[0].contains(QStringLiteral("la carta no muestra radiantes")));
+    EXPECT_TRUE(dialogs.questions[0].contains(QStringLiteral("el plan de la noche del 12 al 13")));
+    EXPECT_FALSE(QFile::exists(target()));
+    EXPECT_TRUE(dialogs.progressSteps.empty());
+
+    dialogs.answer = true;
+    form->Exportaratlas1->trigger();
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join('\n').toStdString();
+    EXPECT_EQ(pages(contents(target())), 14);
 }
 
 TEST_F(AtlasExport, CancellingLeavesNoNewFileAndTheOldOneWhole) {

@@ -20,7 +20,12 @@ class FakeDialogs : public Dialogs {
     bool answer = true;
     void error(const QString& text) override { errors << text; }
     void information(const QString& text) override { infos << text; }
-    bool question(const QString&) override { return answer; }
+    // Every question asked, and the answer given to each.
+    QStringList questions;
+    bool question(const QString& text) override {
+        questions << text;
+        return answer;
+    }
     int exec(QDialog&) override { return ++execs, execResult; }
     // The file a save dialog answers with; empty for Cancel.
     QString saveAnswer;

@@ -1,5 +1,6 @@
 #include "output/PlanPage.h"
 #include "platform/PlanPlot.h"
+#include "platform/QtCanvas.h"
 #include "tests/windows/FormFixture.h"
 #include "windows/UPlanNoche.h"
 
@@ -8,11 +9,14 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTableWidget>
 
 class PlanNoche : public FormFixture {
@@ -25,6 +29,14 @@ class PlanNoche : public FormFixture {
     }
     std::unique_ptr<TFPlanNoche> open(int day = 12, int month = 8) {
         return std::make_unique<TFPlanNoche>(form->sky().radiants, day, month, dialogs);
+    }
+    // A night of 2026 at a site, local time UTC+2.
+    void compute(TFPlanNoche& w, const char* lat, const char* lon) {
+        w.eLatitud->setText(QString::fromUtf8(lat));
+        w.eLongitud->setText(QString::fromUtf8(lon));
+        w.upAno->setValue(2026);
+        w.upHuso->setValue(2.0);
+        ASSERT_TRUE(w.bCalcularClick());
     }
     // The Perseids' night from Madrid.
     void fillMadrid(TFPlanNoche& w) {
@@ -68,7 +80,7 @@ TEST_F(PlanNoche, TheTableHoldsEveryHalfHourAndEveryActiveRadiant) {
         w->lNoche->text().startsWith(QStringLiteral("NOCHE DEL 12 AL 13 DE AGOSTO DE 2026")));
     int per = -1;
     for (int c = 0; c < w->gTabla->columnCount(); ++c)
-        if (w->gTabla->horizontalHeaderItem(c)->text() == QStringLiteral("PER THZ"))
+        if (w->gTabla->horizontalHeaderItem(c)->text() == QStringLiteral("PER THE"))
             per = c;
     ASSERT_GT(per, 0);
     const std::size_t shower = static_cast<std::size_t>((per - 3) / 2);
@@ -130,6 +142,55 @@ TEST_F(PlanNoche, ThePdfIsWrittenWholeOrNotAtAll) {
     dialogs.saveAnswer.clear(); // Cancel
     w->bImprimirClick();
     EXPECT_EQ(dialogs.errors.size(), 1);
+}
+
+TEST_F(PlanNoche, TheDialogAndThePlotTellTheNightAsThePageDoes) {
+    struct Night {
+        const char *lat, *lon;
+        int day, month, rows;
+        const char* says;
+    };
+    for (const Night& n : {Night{"48.85", "2.35", 9, 6, 2, "de 01:28 a 02:11, hora local"},
+                           Night{"55.95", "-3.19", 21, 6, 0, "no hay noche oscura"}}) {
+        auto w = open(n.day, n.month);
+        EXPECT_EQ(w->eLatitud->placeholderText(), QStringLiteral("p. ej. 40.4"));
+        compute(*w, n.lat, n.lon);
+        const NightPlan& plan = w->plan();
+        EXPECT_TRUE(w->lNoche->text().contains(QString::fromUtf8(n.says))) << n.says;
+        EXPECT_TRUE(w->lNoche->text().contains(FromAnsi(NightSummary(plan)))) << n.says;
+        EXPECT_EQ(w->gTabla->rowCount(), n.rows) << n.says;
+        const auto series = w->grafico->chart()->series();
+        // Without a dark night a note stands in for the plot and its axes.
+        EXPECT_EQ(w->grafico->note().isEmpty(), n.rows > 0) << n.says;
+        EXPECT_EQ(w->grafico->chart()->axes().isEmpty(), n.rows == 0) << n.says;
+        if (n.rows == 0)
+            continue;
+        // A third of the Moon lit that night; each radiant named beside its code.
+        const double lit =
+            *std::max_element(plan.moonIllumination.begin(), plan.moonIllumination.end());
+        EXPECT_GT(lit, 0.25);
+        EXPECT_EQ(series.front()->name(),
+                  QStringLiteral("Luna sobre el horizonte (%1 %)").arg(std::lround(100 * lit)));
+        EXPECT_EQ(series[1]->name(), FromAnsi(plan.showers[0].code + " " + plan.showers[0].name));
+    }
+}
+
+TEST_F(PlanNoche, HourLabelsStayWholeInAPolarNight) {
+    auto w = open(21, 12);
+    compute(*w, "88", "0");
+    w->findChild<QTabWidget*>(QStringLiteral("tabs"))->setCurrentIndex(1);
+    w->show();
+    w->grafico->grab(); // lays the axes out
+    QStringList hours;
+    for (QGraphicsItem* item : w->grafico->scene()->items()) {
+        auto* text = dynamic_cast<QGraphicsTextItem*>(item);
+        if (text && text->isVisible() && text->toPlainText().contains(QLatin1Char(':')))
+            hours << text->toPlainText().trimmed();
+    }
+    // Noon to noon, every three hours, none cut.
+    hours.sort();
+    EXPECT_EQ(hours.join(' '),
+              QStringLiteral("00:00 03:00 06:00 09:00 12:00 12:00 15:00 18:00 21:00"));
 }
 
 TEST_F(PlanNoche, TheMenuItemOpensTheWindow) {
