@@ -131,3 +131,17 @@ ObservationRates ComputeRates(const Observation& o) {
     rates.populationIndex = populationIndices(o);
     return rates;
 }
+
+std::vector<ZhrSeries> ZhrSeriesOf(const Observation& o, const ObservationRates& rates) {
+    std::vector<ZhrSeries> series;
+    for (const ObservedShower& shower : o.showers) {
+        ZhrSeries line{shower.code, {}};
+        for (const PeriodRates& p : rates.periods)
+            for (const ShowerRate& s : p.showers)
+                if (s.code == shower.code && s.kind == RateKind::Zhr)
+                    line.points.push_back({p.middleUt, s.zhr, s.zhrError});
+        if (!line.points.empty())
+            series.push_back(std::move(line));
+    }
+    return series;
+}

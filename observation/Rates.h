@@ -57,3 +57,16 @@ std::optional<double> PopulationIndex(const MagnitudeCounts& counts, double lm);
 
 // The rates of an observation that passes CheckObservation.
 ObservationRates ComputeRates(const Observation& observation);
+
+// The ZHRs of one shower through the night, for a plot against the middle of each period.
+struct ZhrPoint {
+    std::int64_t middleUt = 0;
+    double zhr = 0;
+    double error = 0;
+};
+struct ZhrSeries {
+    std::string code;
+    std::vector<ZhrPoint> points;
+};
+// One series per shower with at least one ZHR, in the order of the observation's showers.
+std::vector<ZhrSeries> ZhrSeriesOf(const Observation& observation, const ObservationRates& rates);
