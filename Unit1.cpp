@@ -25,6 +25,9 @@
 #include "platform/Printer.h"
 #include "platform/UpDownField.h"
 #include "render/Layers.h"
+#include "windows/ObservationTransfer.h"
+#include "windows/UListaObservaciones.h"
+#include "windows/UObservacion.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -386,6 +389,26 @@ void TForm1::buildMenu() {
                            "RadiantesIMO1", "RadiantesdeTerentjeva2"};
     for (int i = 0; i < named.size(); ++i)
         named[i]->setObjectName(QString::fromLatin1(names[i]));
+    buildObservationMenu();
+}
+
+void TForm1::buildObservationMenu() {
+    QMenu* menu = menuBar()->addMenu(QString::fromUtf8("&Observación"));
+    const std::tuple<QAction**, const char*, const char*, void (TForm1::*)()> items[] = {
+        {&Nuevaobservacion1, "Nuevaobservacion1", "Nueva...", &TForm1::Nuevaobservacion1Click},
+        {&Abrirobservacion1, "Abrirobservacion1", "Abrir...", &TForm1::Abrirobservacion1Click},
+        {&ExportarVMDB1, "ExportarVMDB1", "Exportar para la IMO (VMDB)...",
+         &TForm1::ExportarVMDB1Click},
+        {&ImportarVMDB1, "ImportarVMDB1", "Importar de la IMO (VMDB)...",
+         &TForm1::ImportarVMDB1Click},
+        {&Imprimirinforme1, "Imprimirinforme1", "Imprimir informe...",
+         &TForm1::Imprimirinforme1Click},
+    };
+    for (const auto& [action, name, text, handler] : items) {
+        *action =
+            menu->addAction(QString::fromUtf8(text), this, [this, h = handler] { (this->*h)(); });
+        (*action)->setObjectName(QString::fromLatin1(name));
+    }
 }
 
 // Keys press the buttons, so a key acts exactly when its button is enabled and follows every
@@ -740,6 +763,43 @@ void TForm1::Magnitudlimite1Click() {
     TFMagLimite window(*this, dialogs_, this);
     window.upAreaChange();
     dialogs_.exec(window);
+}
+
+ObservationContext TForm1::observationContext() {
+    // A 29 February of the radiant date falls on the last day of the month in other years.
+    QDate evening(today().year(), upMes->value(), 1);
+    evening = evening.addDays(std::min(upDia->value(), evening.daysInMonth()) - 1);
+    return {sky_.radiants,
+            {evening.year(), evening.month(), evening.day()},
+            [this] {
+                return Equatorial{double(view_.CentreRA), double(view_.CentreDec)};
+            },
+            [] { return std::optional<double>(); },
+            dataDir_,
+            dialogs_,
+            printer_};
+}
+
+void TForm1::Nuevaobservacion1Click() {
+    TFObservacion window(observationContext(), this);
+    dialogs_.exec(window);
+}
+
+void TForm1::Abrirobservacion1Click() {
+    ShowObservationList(observationContext(), TFListaObservaciones::Purpose::Open, this);
+}
+
+void TForm1::ExportarVMDB1Click() {
+    ShowObservationList(observationContext(), TFListaObservaciones::Purpose::Export, this);
+}
+
+void TForm1::ImportarVMDB1Click() {
+    if (ImportObservations(observationContext()) > 0)
+        Abrirobservacion1Click();
+}
+
+void TForm1::Imprimirinforme1Click() {
+    ShowObservationList(observationContext(), TFListaObservaciones::Purpose::Print, this);
 }
 
 void TForm1::openPanel(QFrame* panel, QWidget* focus) {
