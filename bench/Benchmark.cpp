@@ -4,6 +4,8 @@
 #include "Unit1.h"
 #include "geometry/HitTest.h"
 #include "geometry/Projection.h"
+#include "observation/Rates.h"
+#include "observation/VmdbExport.h"
 #include "output/ActiveSheet.h"
 #include "output/Atlas.h"
 #include "output/ChartPage.h"
@@ -12,6 +14,7 @@
 #include "platform/Logo.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtPrinter.h"
+#include "tests/support/ObservationFixtures.h"
 #include "tests/support/PlanFixtures.h"
 #include "tests/windows/EverythingShown.h"
 #include "tests/windows/Fakes.h"
@@ -19,6 +22,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <chrono>
@@ -98,6 +102,23 @@ void measureOutput(std::vector<Timing>& rows, int reps, TForm1& form, QtPrinter&
     QFile::remove(QString::fromStdString(picture));
 }
 
+// A night of 20 periods and 8 showers: every result, the three VMDB files' texts, and the files
+// written whole into a temporary folder (each flushed to the disk with its folder).
+void measureObservation(std::vector<Timing>& rows, int reps) {
+    const Observation night = BusyNightFromMadrid();
+    std::size_t results = 0;
+    rows.push_back(measure("observation results, 20 x 8", reps,
+                           [&] { results += ComputeRates(night).periods.size(); }));
+    rows.push_back(
+        measure("VMDB export, 3 texts", reps, [&] { results += ExportVmdb(night).rates.size(); }));
+    QTemporaryDir folder;
+    std::string refused;
+    rows.push_back(measure("VMDB export, 3 files written", reps,
+                           [&] { refused = WriteVmdbFiles(folder.path().toStdString(), night); }));
+    if (results == 0 || !refused.empty())
+        std::printf("the observation rows measured no work: %s\n", refused.c_str());
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -138,6 +159,8 @@ int main(int argc, char** argv) {
     form.RedrawChart();
     measureOutput(rows, reps, form, printer);
 
+    measureObservation(rows, reps);
+
     int sink = 0;
     rows.push_back(measure("hit test (nearest star)", reps,
                            [&] { sink += NearestStar(form.view(), form.sky().stars, 225, 225); }));
@@ -166,6 +189,7 @@ int main(int argc, char** argv) {
                 slowest.medianMs, slowest.medianMs / floorMs);
     std::printf("budgets (medians): loading <= 10 ms, redraw <= 3 ms and <= 4 x floor, "
                 "hit test <= 1 ms, chart page PDF <= 150 ms, chart page recording <= 5 ms, "
-                "picture <= 15 ms, data sheet and listing PDF <= 100 ms, atlas PDF <= 2000 ms\n");
+                "picture <= 15 ms, data sheet and listing PDF <= 100 ms, atlas PDF <= 2000 ms, "
+                "observation results <= 10 ms, VMDB export <= 20 ms\n");
     return 0;
 }

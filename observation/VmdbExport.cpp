@@ -30,7 +30,8 @@ std::string sessionLine(const Observation& o) {
 
 std::string lineId(const Observation& o, std::int64_t place) {
     if (place >= kLinesPerSession)
-        throw std::length_error("Una observación no puede tener más de 9999 líneas de tasas.");
+        throw std::length_error(
+            "La observación tiene más de 9999 cuentas: no cabe en los archivos de la VMDB.");
     return std::to_string(VmdbSessionId(o) * kLinesPerSession + place);
 }
 
@@ -89,6 +90,12 @@ std::string WriteVmdbFiles(const std::string& folder, const Observation& o) {
     const auto faults = CheckObservation(o);
     if (!faults.empty())
         return "La observación no se puede exportar: " + faults.front().message;
+    std::size_t lines = 0;
+    for (const Period& p : o.periods)
+        lines += p.counts.size();
+    if (lines >= kLinesPerSession)
+        return "La observación no se puede exportar: tiene " + std::to_string(lines) +
+               " cuentas de lluvias y los archivos admiten 9999. Junte periodos cortos en uno.";
     const VmdbTexts texts = ExportVmdb(o);
     const VmdbTexts names = VmdbFileNames(o);
     const std::pair<const std::string*, const std::string*> files[] = {

@@ -17,7 +17,8 @@ struct VmdbTexts {
 std::int64_t VmdbSessionId(const Observation& observation);
 
 // One rate line per period and shower counted (counts of 0 too), one magnitude line per period
-// and shower with a distribution. The observation must pass CheckObservation.
+// and shower with a distribution. The observation must pass CheckObservation and have fewer
+// than 10000 counts.
 VmdbTexts ExportVmdb(const Observation& observation);
 
 // The files' names: "2026-08-12_17_sesiones.csv", "..._tasas.csv", "..._magnitudes.csv".

@@ -30,8 +30,6 @@ TEST(ObservationChecks, EachBadInputIsRefusedNamingItsRowAndField) {
          Field::Teff, "Periodo 1, Teff: 1.01 h es más que la duración del periodo (1 h)"},
         {"Teff of 0", [](Observation& o) { o.periods[2].teff = 0; }, 3, Field::Teff,
          "Periodo 3, Teff: el tiempo efectivo debe ser mayor que 0"},
-        {"Teff negative", [](Observation& o) { o.periods[2].teff = -1; }, 3, Field::Teff,
-         "mayor que 0"},
         {"a period of more than 7 hours",
          [](Observation& o) {
              o.periods[2].startUt -= 4 * kHour;

@@ -43,3 +43,31 @@ inline Observation PerseidObservationFromMadrid() {
     o.periods = {first, second, third};
     return o;
 }
+
+// A busy night for the benchmark: the Madrid night cut into 20 periods of 20 minutes from
+// 21:00 UT, eight showers counted in each (the sporadics among them), each with a distribution.
+inline Observation BusyNightFromMadrid() {
+    Observation o = PerseidObservationFromMadrid();
+    o.showers = {{"PER", "Perseidas", 48.2, 58.1, 59, 2.2},
+                 {"KCG", "kappa Cígnidas", 286, 59, 25, 3.0},
+                 {"SDA", "delta Acuáridas del Sur", 345.5, -15.6, 41, 2.5},
+                 {"CAP", "alfa Capricórnidas", 309.5, -8.5, 23, 2.5},
+                 {"AUD", "agosto Dracónidas", 273, 59, 20, 3.0},
+                 {"ERI", "eta Erídanidas", 38, -12, 64, 3.0},
+                 {"NIA", "Acuáridas del norte", 329, -6, 31, 3.0},
+                 {kSporadicCode, "Esporádicos", 0, 0, 0, 3.0}};
+    const Period model = o.periods[0];
+    o.periods.clear();
+    for (int i = 0; i < 20; ++i) {
+        Period p = model;
+        p.startUt = MidnightUt(o.evening) + 21 * 3600 + i * 1200;
+        p.endUt = p.startUt + 1200;
+        p.teff = 0.3;
+        p.counts.clear();
+        for (std::size_t s = 0; s < o.showers.size(); ++s)
+            p.counts.push_back({o.showers[s].code, 3 + static_cast<int>(s) + i % 4,
+                                Magnitudes(-1, {0.5, 0.5, 1, 1, 0, 1})});
+        o.periods.push_back(p);
+    }
+    return o;
+}
