@@ -291,7 +291,7 @@ QWidget* TFObservacion::buildPeriods() {
     gMagnitudes->setColumnCount(static_cast<int>(headers.size()));
     gMagnitudes->setHorizontalHeaderLabels(headers);
     for (int c = 0; c < kMagnitudeClasses; ++c)
-        gMagnitudes->setColumnWidth(c, 38);
+        gMagnitudes->setColumnWidth(c, 34);
     gMagnitudes->setColumnWidth(Rate, 200);
 
     auto* layout = new QVBoxLayout(page);
@@ -400,9 +400,9 @@ void TFObservacion::showPeriods() {
                 new QTableWidgetItem(count == p.counts.end() ? QString() : q(count->second)));
         }
     }
+    const int widths[] = {68, 68, 58, 78, 44, 64, 64, 56};
     for (int c = 0; c < gPeriodos->columnCount(); ++c)
-        gPeriodos->setColumnWidth(c, c < FirstCount ? 80 : 48);
-    gPeriodos->setColumnWidth(Method, 60);
+        gPeriodos->setColumnWidth(c, c < FirstCount ? widths[c] : 42);
     filling_ = false;
     showMagnitudes();
 }

@@ -76,12 +76,11 @@ class TFObservacion : public QDialog {
     void bAnadirLluviaClick();
     void bQuitarLluviaClick();
 
+    // Closing: asks before unsaved changes are lost.
+    void reject() override;
+
     const ObservationDraft& draft() const { return draft_; }
     bool modified() const { return modified_; }
-
-  protected:
-    // Asks before unsaved changes are lost.
-    void reject() override;
 
   private:
     void build();
