@@ -4,7 +4,7 @@
 #include "observation/Observation.h"
 #include "observation/ObservationChecks.h"
 
-#include <cstdio>
+#include <cmath>
 
 namespace {
 
@@ -48,7 +48,9 @@ std::optional<double> ReadCloudFactor(const std::string& text) {
     if (typed.empty() || typed.back() != '%')
         return ReadReal(typed);
     const std::optional<double> part = ReadReal(TrimBlanks(typed.substr(0, typed.size() - 1)));
-    if (!part)
+    const std::optional<double> f = part ? CloudFactor(*part) : std::nullopt;
+    if (!f)
         return std::nullopt;
-    return CloudFactor(*part);
+    // To three decimals, as F is written: the value shown again is the value kept.
+    return std::round(*f * 1000) / 1000;
 }

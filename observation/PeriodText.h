@@ -13,5 +13,6 @@ std::optional<std::int64_t> ReadPeriodTime(const std::string& text, NightSpan ni
 // What reads back as the same instant: the time of day alone inside the night.
 std::string PeriodTimeText(std::int64_t ut, NightSpan night);
 
-// The cloud factor typed as F ("1.25") or as the part of the field under clouds ("20%").
+// The cloud factor typed as F ("1.25") or as the part of the field under clouds ("20%"), which
+// gives F to three decimals.
 std::optional<double> ReadCloudFactor(const std::string& text);

@@ -110,11 +110,13 @@ bool TFListaObservaciones::fill() {
         }
         gLista->resizeColumnsToContents();
         gLista->setCurrentCell(std::min(std::max(current, 0), gLista->rowCount() - 1), 0);
-        lEstado->setText(rows.empty() ? QString::fromUtf8("No hay observaciones guardadas en %1.")
-                                            .arg(QString::fromStdString(store.path()))
-                                      : QString::fromUtf8("%1 observaciones en %2.")
-                                            .arg(rows.size())
-                                            .arg(QString::fromStdString(store.path())));
+        lEstado->setText(rows.empty()
+                             ? QString::fromUtf8("No hay observaciones guardadas en %1.")
+                                   .arg(QString::fromStdString(store.path()))
+                             : QString::fromUtf8(rows.size() == 1 ? "%1 observación en %2."
+                                                                  : "%1 observaciones en %2.")
+                                   .arg(rows.size())
+                                   .arg(QString::fromStdString(store.path())));
     });
 }
 

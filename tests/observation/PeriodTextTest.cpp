@@ -44,9 +44,9 @@ TEST(PeriodText, TheCloudFactorIsTypedAsFOrAsAPercentage) {
         const char* typed;
         std::optional<double> f;
     } cases[] = {
-        {"1.25", 1.25},         {"20%", 1.25},          {" 20 % ", 1.25},      {"0%", 1.0},
-        {"50%", 2.0},           {"100%", std::nullopt}, {"-5%", std::nullopt}, {"%", std::nullopt},
-        {"1,25", std::nullopt}, {"", std::nullopt},
+        {"1.25", 1.25},      {"20%", 1.25},          {" 20 % ", 1.25},       {"0%", 1.0},
+        {"50%", 2.0},        {"5%", 1.053},          {"100%", std::nullopt}, {"-5%", std::nullopt},
+        {"%", std::nullopt}, {"1,25", std::nullopt}, {"", std::nullopt},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
