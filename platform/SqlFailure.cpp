@@ -51,7 +51,9 @@ SqlFault FaultOf(const QSqlError& error) {
     const int code = error.nativeErrorCode().toInt(&ok);
     if (!ok)
         return SqlFault::Other;
-    switch (code) {
+    // An extended code (a read-only folder is READONLY_DIRECTORY) carries the primary one in
+    // its low byte.
+    switch (code & 0xFF) {
     case 5: // SQLITE_BUSY
     case 6: // SQLITE_LOCKED
         return SqlFault::Busy;

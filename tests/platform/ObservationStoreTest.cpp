@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -215,6 +218,33 @@ TEST_F(StoreTest, ABusyDatabaseIsWaitedForThenReported) {
     other.close();
     other = QSqlDatabase();
     QSqlDatabase::removeDatabase("other");
+}
+
+// Root writes into anything: run through the ctest entry that drops to an ordinary user.
+TEST_F(StoreTest, AReadOnlyFileOrFolderIsReadButNeverWritten) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root may write into anything";
+    Observation night = PerseidObservationFromMadrid();
+    night.id = 0;
+    night.id = ObservationStore(file).save(night);
+    const std::vector<unsigned char> before = dir.read(kObservationStoreFile);
+    const struct {
+        std::string path;
+        mode_t locked;
+        mode_t open;
+    } cases[] = {{file, 0444, 0644}, {dir.path(), 0555, 0755}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        ::chmod(c.path.c_str(), c.locked);
+        {
+            ObservationStore store(file);
+            EXPECT_EQ(store.load(night.id), night);
+            const std::string error = failureOf([&] { store.save(night); });
+            EXPECT_NE(error.find("no se puede escribir"), std::string::npos) << error;
+        }
+        ::chmod(c.path.c_str(), c.open);
+        EXPECT_EQ(dir.read(kObservationStoreFile), before);
+    }
 }
 
 // A file of the first version, whose showers had no speed nor population index, opens, keeps
