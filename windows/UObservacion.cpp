@@ -27,6 +27,7 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <set>
 
 namespace {
 
@@ -585,13 +586,15 @@ void TFObservacion::magnitudeCellChanged(int row, int column) {
 void TFObservacion::eveningChanged() {
     if (filling_)
         return;
+    // Before any count is typed, showers left as they were proposed follow the night.
+    const bool proposed = draft_.periods.empty() &&
+                          draft_.showers == ShowersActiveOn(context_.radiants, draft_.evening);
     draft_.evening = civil(deNoche->date());
     draft_.morning = NextDay(draft_.evening);
     filling_ = true;
     deManana->setDate(qdate(draft_.morning));
     filling_ = false;
-    // Before any count is typed, the showers follow the night.
-    if (draft_.periods.empty()) {
+    if (proposed) {
         draft_.showers = ShowersActiveOn(context_.radiants, draft_.evening);
         showShowers();
         showPeriods();
@@ -607,14 +610,12 @@ void TFObservacion::setPeriodText(int row, int column, const std::string& text) 
 }
 
 std::vector<int> TFObservacion::chosenPeriods() {
-    std::vector<int> rows;
-    for (const QModelIndex& index : gPeriodos->selectionModel()->selectedRows())
-        rows.push_back(index.row());
-    if (rows.empty()) {
-        const int row = gPeriodos->currentRow();
-        if (row >= 0)
-            rows.push_back(row);
-    }
+    std::set<int> chosen;
+    for (const QModelIndex& index : gPeriodos->selectionModel()->selectedIndexes())
+        chosen.insert(index.row());
+    if (chosen.empty() && gPeriodos->currentRow() >= 0)
+        chosen.insert(gPeriodos->currentRow());
+    const std::vector<int> rows(chosen.begin(), chosen.end());
     if (rows.empty())
         context_.dialogs.information(QString::fromUtf8(
             "Elija primero el periodo (o los periodos) en la tabla de periodos."));
@@ -662,10 +663,9 @@ void TFObservacion::bAnadirPeriodoClick() {
 }
 
 void TFObservacion::bQuitarPeriodoClick() {
-    std::vector<int> rows = chosenPeriods();
+    const std::vector<int> rows = chosenPeriods();
     if (rows.empty())
         return;
-    std::sort(rows.begin(), rows.end());
     QStringList names;
     for (int r : rows)
         names << QString::number(r + 1);

@@ -11,6 +11,7 @@
 #include "windows/ObservationTransfer.h"
 #include "windows/UListaObservaciones.h"
 
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDoubleSpinBox>
 #include <QLabel>
@@ -126,6 +127,25 @@ TEST_F(ObservationWindow, ANightTypedIsKeptAsTypedWithItsDefaultsAndExported) {
     const VmdbTexts names = VmdbFileNames(kept);
     for (const std::string& name : {names.sessions, names.rates, names.magnitudes})
         EXPECT_TRUE(std::filesystem::is_regular_file(dir.file(name))) << name;
+}
+
+// Before anything is counted, the showers proposed follow the night's date; a list the observer
+// changed stays.
+TEST_F(ObservationWindow, TheProposedShowersFollowTheNightUntilChanged) {
+    TFObservacion w(context);
+    auto codes = [&w] {
+        std::string list;
+        for (const ObservedShower& s : w.draft().showers)
+            list += s.code + " ";
+        return list;
+    };
+    w.deNoche->setDate(QDate(2026, 12, 13));
+    EXPECT_EQ(w.deManana->date(), QDate(2026, 12, 14));
+    EXPECT_EQ(codes(), "SPO ");
+    w.cbLluvia->setEditText(QStringLiteral("PER"));
+    w.bAnadirLluviaClick();
+    w.deNoche->setDate(QDate(2026, 8, 11));
+    EXPECT_EQ(codes(), "PER SPO ");
 }
 
 // A bad value is refused at the save naming its period and field; it stays in its cell, the
