@@ -1,3 +1,5 @@
+// The window's tables: the showers watched, the periods with their counts, the magnitudes of
+// the chosen period with its results, and the results of the night with the plot.
 #include "windows/UObservacion.h"
 
 #include "observation/DecimalText.h"
@@ -8,9 +10,6 @@
 #include <QTableWidget>
 
 #include <set>
-
-// The window's tables: the showers watched, the periods with their counts, the magnitudes of
-// the chosen period with its results, and the results of the night with the plot.
 
 namespace {
 
