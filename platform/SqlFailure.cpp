@@ -4,6 +4,9 @@
 
 namespace {
 
+// SQLite's primary result codes the program answers differently.
+enum class SqlFault { Busy, Damaged, ReadOnly, Disk, Refused, Other };
+
 const std::string kUntouched = "Velumbra no ha cambiado nada en ella.";
 
 std::string reason(SqlFault fault) {
@@ -44,8 +47,6 @@ std::string advice(SqlFault fault) {
     return kUntouched;
 }
 
-} // namespace
-
 SqlFault FaultOf(const QSqlError& error) {
     bool ok = false;
     const int code = error.nativeErrorCode().toInt(&ok);
@@ -73,6 +74,8 @@ SqlFault FaultOf(const QSqlError& error) {
         return SqlFault::Other;
     }
 }
+
+} // namespace
 
 void RaiseSqlFailure(const QSqlError& error, const std::string& doing, const std::string& path) {
     const SqlFault fault = FaultOf(error);

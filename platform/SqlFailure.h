@@ -5,10 +5,6 @@
 
 #include <string>
 
-// SQLite's primary result codes the program answers differently.
-enum class SqlFault { Busy, Damaged, ReadOnly, Disk, Refused, Other };
-SqlFault FaultOf(const QSqlError& error);
-
 // `doing` completes "No se puede ...", e.g. "guardar la observación".
 [[noreturn]] void RaiseSqlFailure(const QSqlError& error, const std::string& doing,
                                   const std::string& path);
