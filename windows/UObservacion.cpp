@@ -15,7 +15,6 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDoubleSpinBox>
-#include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -129,11 +128,11 @@ QWidget* TFObservacion::buildSession() {
     auto* page = new QWidget(this);
     eObservador = edit("eObservador", QString::fromUtf8("Nombre y apellidos"), page);
     eCodigo = edit("eCodigo", QStringLiteral("Código IMO"), page);
-    eLugar = edit("eLugar", QStringLiteral("Madrid"), page);
-    ePais = edit("ePais", QString::fromUtf8("España"), page);
-    eLatitud = edit("eLatitud", QStringLiteral("40.4168"), page);
-    eLongitud = edit("eLongitud", QStringLiteral("-3.7038"), page);
-    eAltitud = edit("eAltitud", QStringLiteral("657"), page);
+    eLugar = edit("eLugar", QStringLiteral("p. ej. Madrid"), page);
+    ePais = edit("ePais", QString::fromUtf8("p. ej. España"), page);
+    eLatitud = edit("eLatitud", QStringLiteral("p. ej. 40.4168"), page);
+    eLongitud = edit("eLongitud", QStringLiteral("p. ej. -3.7038"), page);
+    eAltitud = edit("eAltitud", QStringLiteral("p. ej. 657"), page);
     deNoche = new QDateEdit(page);
     deNoche->setObjectName(QStringLiteral("deNoche"));
     deManana = new QDateEdit(page);
@@ -318,8 +317,10 @@ void TFObservacion::refresh() {
     } else {
         lEstado->setStyleSheet(QStringLiteral("color: #b00000"));
         QString text = q(reading_.faults.front().message);
-        if (reading_.faults.size() > 1)
-            text += QString::fromUtf8(" (y %1 errores más)").arg(reading_.faults.size() - 1);
+        const std::size_t more = reading_.faults.size() - 1;
+        if (more > 0)
+            text +=
+                QString::fromUtf8(more == 1 ? " (y 1 error más)" : " (y %1 errores más)").arg(more);
         lEstado->setText(text);
     }
     showTotals();
