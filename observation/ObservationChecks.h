@@ -22,6 +22,7 @@ enum class ObservationField {
     FieldDec,
     Count,
     Magnitude,
+    Elevation,
 };
 
 struct ObservationFault {

@@ -72,6 +72,20 @@ QString QtDialogs::saveFileName(const QString& title, const QString& filter,
     return d.exec() == QDialog::Accepted ? d.selectedFiles().value(0) : QString();
 }
 
+QString QtDialogs::folderName(const QString& title) {
+    QFileDialog d(owner(), title);
+    d.setFileMode(QFileDialog::Directory);
+    d.setOption(QFileDialog::ShowDirsOnly);
+    d.setDirectory(QDir::homePath());
+    return d.exec() == QDialog::Accepted ? d.selectedFiles().value(0) : QString();
+}
+
+QStringList QtDialogs::openFileNames(const QString& title, const QString& filter) {
+    QFileDialog d(owner(), title, QDir::homePath(), filter);
+    d.setFileMode(QFileDialog::ExistingFiles);
+    return d.exec() == QDialog::Accepted ? d.selectedFiles() : QStringList();
+}
+
 int QtDialogs::printDialog(Printer& printer) {
     auto* qt = dynamic_cast<QtPrinter*>(&printer);
     if (!qt)

@@ -5,6 +5,7 @@
 #include "sky/Errors.h"
 
 #include <QString>
+#include <QStringList>
 
 class QDialog;
 
@@ -22,6 +23,10 @@ class Dialogs : public OutputDialogs {
     // A save-file dialog that asks before overwriting; the empty text when cancelled.
     virtual QString saveFileName(const QString& title, const QString& filter,
                                  const QString& suffix) = 0;
+    // A folder to write into; the empty text when cancelled.
+    virtual QString folderName(const QString& title) = 0;
+    // Existing files to read; none when cancelled.
+    virtual QStringList openFileNames(const QString& title, const QString& filter) = 0;
 };
 
 class QtDialogs : public Dialogs {
@@ -33,6 +38,8 @@ class QtDialogs : public Dialogs {
     int exec(QDialog& dialog) override;
     QString saveFileName(const QString& title, const QString& filter,
                          const QString& suffix) override;
+    QString folderName(const QString& title) override;
+    QStringList openFileNames(const QString& title, const QString& filter) override;
     int printDialog(Printer& printer) override;
     std::string savePictureDialog() override;
     std::unique_ptr<Progress> progress(const std::string& title, int steps) override;

@@ -20,10 +20,13 @@
 #include "platform/UpDownField.h"
 #include "render/Layers.h"
 #include "windows/AtlasExport.h"
+#include "windows/ObservationTransfer.h"
 #include "windows/UAcercade.h"
 #include "windows/UEdRad.h"
 #include "windows/UImpresion.h"
+#include "windows/UListaObservaciones.h"
 #include "windows/UMagLimite.h"
+#include "windows/UObservacion.h"
 #include "windows/UPlanNoche.h"
 
 #include <QAction>
@@ -151,8 +154,8 @@ void TForm1::RedrawChart() {
         buffer = QImage(side, side, QImage::Format_RGB32);
         buffer.fill(Qt::white);
         // Labels keep the proportions of paper, never smaller than the screen's own text.
-        const double dpi = std::max(ChartModel::LargeChartDpi(side),
-                                    96.0 * PaintBox1->devicePixelRatioF());
+        const double dpi =
+            std::max(ChartModel::LargeChartDpi(side), 96.0 * PaintBox1->devicePixelRatioF());
         const int dotsPerMeter = qRound(dpi / 0.0254);
         buffer.setDotsPerMeterX(dotsPerMeter);
         buffer.setDotsPerMeterY(dotsPerMeter);
@@ -322,6 +325,43 @@ void TForm1::Magnitudlimite1Click() {
         this);
     window.upAreaChange();
     dialogs_.exec(window);
+}
+
+ObservationContext TForm1::observationContext() {
+    // A 29 February of the radiant date falls on the last day of the month in other years.
+    QDate evening(today().year(), upMes->value(), 1);
+    evening = evening.addDays(std::min(upDia->value(), evening.daysInMonth()) - 1);
+    return {model_.sky().radiants,
+            {evening.year(), evening.month(), evening.day()},
+            [this] {
+                return Equatorial{double(model_.view().CentreRA), double(model_.view().CentreDec)};
+            },
+            [this] { return model_.limitingMagnitude(); },
+            model_.dataDir(),
+            dialogs_,
+            printer_};
+}
+
+void TForm1::Nuevaobservacion1Click() {
+    TFObservacion window(observationContext(), this);
+    dialogs_.exec(window);
+}
+
+void TForm1::Abrirobservacion1Click() {
+    ShowObservationList(observationContext(), TFListaObservaciones::Purpose::Open, this);
+}
+
+void TForm1::ExportarVMDB1Click() {
+    ShowObservationList(observationContext(), TFListaObservaciones::Purpose::Export, this);
+}
+
+void TForm1::ImportarVMDB1Click() {
+    if (ImportObservations(observationContext()) > 0)
+        Abrirobservacion1Click();
+}
+
+void TForm1::Imprimirinforme1Click() {
+    ShowObservationList(observationContext(), TFListaObservaciones::Purpose::Print, this);
 }
 
 void TForm1::openPanel(QFrame* panel, QWidget* focus) {

@@ -26,6 +26,7 @@ class TAboutBox;
 class TFEdRad;
 class TFImpresion;
 enum class RadiantList;
+struct ObservationContext;
 
 class TForm1 : public QMainWindow {
   public:
@@ -81,6 +82,12 @@ class TForm1 : public QMainWindow {
     // Menu "Edición": the radiant editor on either list; the radiants are reloaded after it.
     void Radiantes1Click();
     void RadiantesdeTerentjeva1Click();
+    // Menu "Observación": a night's counts, the saved ones, the IMO's files and the report.
+    void Nuevaobservacion1Click();
+    void Abrirobservacion1Click();
+    void ExportarVMDB1Click();
+    void ImportarVMDB1Click();
+    void Imprimirinforme1Click();
 
     void sbFechaRadClick();
     void meMesChange();
@@ -149,6 +156,11 @@ class TForm1 : public QMainWindow {
     QAction* RadiantesdeTerentjeva1;
     QAction* RadiantesIMO1;
     QAction* RadiantesdeTerentjeva2;
+    QAction* Nuevaobservacion1;
+    QAction* Abrirobservacion1;
+    QAction* ExportarVMDB1;
+    QAction* ImportarVMDB1;
+    QAction* Imprimirinforme1;
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -162,6 +174,9 @@ class TForm1 : public QMainWindow {
     void buildDriftPanel();
     void buildStatusBar();
     void buildMenu();
+    void buildObservationMenu();
+    // What the observation windows read of this one.
+    ObservationContext observationContext();
     void buildKeys();
     QToolButton* toolButton(const char* name, const QString& hint, int x, int y, int width = 25);
     void openPanel(QFrame* panel, QWidget* focus);

@@ -18,6 +18,7 @@
 #include <QToolButton>
 
 #include <array>
+#include <tuple>
 namespace {
 
 QFrame* makePanel(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
@@ -313,6 +314,26 @@ void TForm1::buildMenu() {
                            "RadiantesIMO1", "RadiantesdeTerentjeva2"};
     for (int i = 0; i < named.size(); ++i)
         named[i]->setObjectName(QString::fromLatin1(names[i]));
+    buildObservationMenu();
+}
+
+void TForm1::buildObservationMenu() {
+    QMenu* menu = menuBar()->addMenu(QString::fromUtf8("&Observación"));
+    const std::tuple<QAction**, const char*, const char*, void (TForm1::*)()> items[] = {
+        {&Nuevaobservacion1, "Nuevaobservacion1", "Nueva...", &TForm1::Nuevaobservacion1Click},
+        {&Abrirobservacion1, "Abrirobservacion1", "Abrir...", &TForm1::Abrirobservacion1Click},
+        {&ExportarVMDB1, "ExportarVMDB1", "Exportar para la IMO (VMDB)...",
+         &TForm1::ExportarVMDB1Click},
+        {&ImportarVMDB1, "ImportarVMDB1", "Importar de la IMO (VMDB)...",
+         &TForm1::ImportarVMDB1Click},
+        {&Imprimirinforme1, "Imprimirinforme1", "Imprimir informe...",
+         &TForm1::Imprimirinforme1Click},
+    };
+    for (const auto& [action, name, text, handler] : items) {
+        *action =
+            menu->addAction(QString::fromUtf8(text), this, [this, h = handler] { (this->*h)(); });
+        (*action)->setObjectName(QString::fromLatin1(name));
+    }
 }
 
 // Keys press the buttons, so a key acts exactly when its button is enabled and follows every

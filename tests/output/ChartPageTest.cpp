@@ -1,7 +1,7 @@
 #include "output/ChartPage.h"
+#include "platform/RecordingPrinter.h"
 #include "render/Layers.h"
 #include "tests/render/LayerFixtures.h"
-#include "platform/RecordingPrinter.h"
 
 #include <gtest/gtest.h>
 

@@ -32,6 +32,11 @@ class FakeDialogs : public Dialogs {
     QString saveFileName(const QString&, const QString&, const QString&) override {
         return saveAnswer;
     }
+    // The folder and the files the choosers answer with; empty for Cancel.
+    QString folderAnswer;
+    QString folderName(const QString&) override { return folderAnswer; }
+    QStringList filesAnswer;
+    QStringList openFileNames(const QString&, const QString&) override { return filesAnswer; }
 
     // The print dialog: confirmed with `copies` (0 cancels); `onPrintDialog` may choose
     // another paper on the printer, as a user can.
