@@ -35,7 +35,6 @@ struct RadiantFileImage {
 // other row is built from its texts after the checks of the mode.
 RadiantFileImage BuildRadiantFile(const std::vector<EditorRow>& rows, RadiantList mode);
 
-// Replaces the file by these bytes through a temporary file in the same folder, flushed to the
-// disk and renamed over it: the old file stays whole on any failure. Returns the Spanish reason
-// of a failure, empty on success.
+// Replaces the file by these bytes, whole or not at all (WriteWholeFile). Returns the Spanish
+// reason of a failure, empty on success.
 std::string WriteFileAtomically(const std::string& path, const std::vector<unsigned char>& bytes);

@@ -1,9 +1,9 @@
 #include "observation/VmdbExport.h"
 
-#include "editor/RadiantFile.h"
 #include "observation/DecimalText.h"
 #include "observation/ObservationChecks.h"
 #include "observation/VmdbFields.h"
+#include "sky/WholeFile.h"
 
 #include <cstdio>
 #include <stdexcept>
@@ -105,8 +105,13 @@ std::string WriteVmdbFiles(const std::string& folder, const Observation& o) {
     std::string written;
     for (const auto& [name, text] : files) {
         const std::string path = folder + "/" + *name;
-        const std::string why =
-            WriteFileAtomically(path, std::vector<unsigned char>(text->begin(), text->end()));
+        std::string why;
+        try {
+            WriteWholeFile(path, "No se ha podido escribir el archivo",
+                           std::vector<unsigned char>(text->begin(), text->end()));
+        } catch (const WriteFailure& e) {
+            why = e.reason();
+        }
         if (!why.empty())
             return "No se ha podido escribir el archivo «" + path + "»: " + why +
                    (written.empty() ? "" : " (ya se escribieron " + written + ")") +

@@ -39,14 +39,13 @@ ObservedShower SporadicShower() {
 std::vector<ObservedShower> ShowersActiveOn(const RadiantTable& radiants,
                                             const CivilDate& evening) {
     std::vector<ObservedShower> showers;
-    for (int i = 0; i < radiants.count(); ++i) {
-        const Radiant& r = radiants.at(i);
-        int activeDay = 0;
+    for (const ActiveRadiant& a : ActiveRadiants(radiants, dayOf(evening), true, true)) {
+        const Radiant& r = radiants.at(a.index);
         const bool known =
             std::any_of(showers.begin(), showers.end(),
                         [&](const ObservedShower& s) { return s.code == codeOf(r); });
-        if (IsActive(r, dayOf(evening), activeDay) && !known && codeOf(r) != kSporadicCode)
-            showers.push_back(showerAt(r, activeDay));
+        if (!known && codeOf(r) != kSporadicCode)
+            showers.push_back(showerAt(r, a.activeDay));
     }
     showers.push_back(SporadicShower());
     return showers;

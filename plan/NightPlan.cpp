@@ -14,12 +14,9 @@ namespace {
 
 std::vector<ShowerPlan> activeShowers(const RadiantTable& radiants, int date) {
     std::vector<ShowerPlan> showers;
-    for (int i = 0; i <= radiants.RadiantCount(); ++i) {
-        const Radiant& r = radiants.at(i);
-        int activeDay = 0;
-        if (KindOf(r) == RadiantKind::None || !IsActive(r, date, activeDay))
-            continue;
-        const RadiantPosition p = PositionAt(r, activeDay);
+    for (const ActiveRadiant& a : ActiveRadiants(radiants, date, true, true)) {
+        const Radiant& r = radiants.at(a.index);
+        const RadiantPosition p = PositionAt(r, a.activeDay);
         ShowerPlan s;
         s.code = r.Code;
         s.name = r.Name;

@@ -23,8 +23,8 @@ std::string temporaryPattern(const fs::path& target) {
 
 [[noreturn]] void fail(const std::string& path, const std::string& failure, int error) {
     const SystemErrorText text = DescribeSystemError(error);
-    throw VelumbraError(failure + ": " + text.words + ".", path,
-                        text.advice + " El archivo anterior, si lo había, sigue como estaba.");
+    throw WriteFailure(failure, text.words, path,
+                       text.advice + " El archivo anterior, si lo había, sigue como estaba.");
 }
 
 bool writeAll(int fd, const unsigned char* bytes, std::size_t size) {
@@ -82,8 +82,13 @@ bool WriteWholeFile(const std::string& path, const std::string& failure,
     const fs::path target = fs::exists(path, ec) ? fs::canonical(path, ec) : fs::path(path);
     if (fs::is_directory(target, ec))
         fail(path, failure, EISDIR);
-    if (fs::exists(target, ec) && ::access(target.c_str(), W_OK) != 0)
-        fail(path, failure, errno);
+    if (fs::exists(target, ec) && ::access(target.c_str(), W_OK) != 0) {
+        if (errno != EACCES && errno != EPERM)
+            fail(path, failure, errno);
+        throw WriteFailure(failure, "el archivo está protegido contra escritura", path,
+                           "Quítele la protección o guárdelo con otro nombre. El archivo sigue "
+                           "como estaba.");
+    }
     std::string temporary = temporaryPattern(target);
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
@@ -150,18 +155,18 @@ SystemErrorText DescribeSystemError(int error) {
     switch (error) {
     case EACCES:
     case EPERM:
-        return {"no hay permiso para escribirlo",
+        return {"no hay permiso para escribir en su carpeta",
                 "Compruebe que puede escribir en esa carpeta y en ese archivo, o elija otra "
                 "carpeta."};
     case EROFS:
-        return {"está en un disco de solo lectura",
+        return {"la carpeta está en un disco de solo lectura",
                 "Guárdelo en un disco en el que se pueda escribir."};
     case ENOSPC:
     case EDQUOT:
         return {"el disco está lleno", "Libere espacio en el disco y vuelva a intentarlo."};
     case ENOENT:
     case ENOTDIR:
-        return {"su carpeta no existe", "Elija una carpeta que exista."};
+        return {"su carpeta ya no existe", "Elija una carpeta que exista."};
     case EISDIR:
         return {"hay una carpeta con ese nombre",
                 "Elija otro nombre, o mueva o cambie el nombre de esa carpeta."};

@@ -2,9 +2,23 @@
 // Files replaced whole or not at all: the new content goes to a temporary file beside the old
 // one, is flushed to the disk and renamed over it, so a failure at any step leaves the older
 // file as it was and no half-written one.
+#include "sky/Errors.h"
+
 #include <functional>
 #include <string>
 #include <vector>
+
+// A failed whole-file write: the message names what failed and why, `reason` is the why alone.
+class WriteFailure : public VelumbraError {
+  public:
+    WriteFailure(const std::string& failure, const std::string& reason, const std::string& path,
+                 const std::string& advice)
+        : VelumbraError(failure + ": " + reason + ".", path, advice), reason_(reason) {}
+    const std::string& reason() const { return reason_; }
+
+  private:
+    std::string reason_;
+};
 
 // Writes `produce`'s file in place of `path`. `produce` writes the temporary file whose name it
 // is given and returns false to cancel; `complete`, when given, looks at that file and says
