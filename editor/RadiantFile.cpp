@@ -74,6 +74,7 @@ RadiantFileImage BuildRadiantFile(const std::vector<EditorRow>& rows, RadiantLis
 
 std::string WriteFileAtomically(const std::string& path, const std::vector<unsigned char>& bytes) {
     try {
+        RemoveStaleTemporaries(path);
         WriteWholeFile(path, "No se ha podido guardar el archivo", bytes);
         return {};
     } catch (const WriteFailure& e) {

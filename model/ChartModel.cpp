@@ -10,6 +10,7 @@
 #include "output/PrintUnits.h"
 #include "render/Layers.h"
 #include "sky/LabelMarks.h"
+#include "sky/WholeFile.h"
 
 #include <algorithm>
 
@@ -28,6 +29,9 @@ void ChartModel::start(int chartSize, Printer& printer, const ErrorReport& repor
     // A file that fails leaves its table as far as it was read; every other file is still
     // read, and the chart shows what there is.
     LoadSky(sky_, dataDir_, report);
+    // What an editor killed while saving left beside the radiant files.
+    for (const char* name : {kImoRadiantFile, kTerentjevaRadiantFile})
+        RemoveStaleTemporaries(dataDir_ + "/" + name);
     driftSelected_.assign(sky_.driftLines.size(), false);
     chartIndex_ = 0;
     goTo_.clear();

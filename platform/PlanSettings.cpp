@@ -8,22 +8,44 @@ namespace {
 const QString kOwner = QStringLiteral("Velumbra");
 } // namespace
 
+namespace {
+// A number read back within [low, high], or the default.
+double within(const QSettings& saved, const QString& key, double low, double high, double unset) {
+    bool ok = false;
+    const double value = saved.value(key).toDouble(&ok);
+    return ok && std::isfinite(value) && value >= low && value <= high ? value : unset;
+}
+
+// Degrees as typed when they read as degrees within the limit; nothing otherwise.
+QString degrees(const QSettings& saved, const QString& key, double limit) {
+    const QString text = saved.value(key).toString();
+    double value = 0;
+    return ReadDegrees(text, limit, value) ? text : QString();
+}
+} // namespace
+
 PlanSettings LoadPlanSettings() {
     const QSettings saved(kOwner, kOwner);
     PlanSettings s;
-    s.latitude = saved.value(QStringLiteral("plan/latitud")).toString();
-    s.longitude = saved.value(QStringLiteral("plan/longitud")).toString();
-    s.utcOffset = saved.value(QStringLiteral("plan/huso"), 0.0).toDouble();
-    s.limitingMagnitude = saved.value(QStringLiteral("plan/maglim"), 6.5).toDouble();
+    s.latitude = degrees(saved, QStringLiteral("plan/latitud"), 90.0);
+    s.longitude = degrees(saved, QStringLiteral("plan/longitud"), 180.0);
+    s.utcOffset =
+        within(saved, QStringLiteral("plan/huso"), kLowestUtcOffset, kHighestUtcOffset, 0.0);
+    s.limitingMagnitude =
+        within(saved, QStringLiteral("plan/maglim"), kBrightestSky, kFaintestSky, 6.5);
     return s;
 }
 
-void StorePlanSettings(const PlanSettings& s) {
+bool StorePlanSettings(const PlanSettings& s, QString* path) {
     QSettings saved(kOwner, kOwner);
     saved.setValue(QStringLiteral("plan/latitud"), s.latitude.trimmed());
     saved.setValue(QStringLiteral("plan/longitud"), s.longitude.trimmed());
     saved.setValue(QStringLiteral("plan/huso"), s.utcOffset);
     saved.setValue(QStringLiteral("plan/maglim"), s.limitingMagnitude);
+    saved.sync();
+    if (path)
+        *path = saved.fileName();
+    return saved.status() == QSettings::NoError;
 }
 
 bool ReadDegrees(const QString& text, double limit, double& value) {

@@ -13,8 +13,17 @@ struct PlanSettings {
     double limitingMagnitude = 6.5;
 };
 
+// The values the plan accepts, typed or read back.
+constexpr double kLowestUtcOffset = -12.0;
+constexpr double kHighestUtcOffset = 14.0;
+constexpr double kFaintestSky = 8.0;
+constexpr double kBrightestSky = 3.0;
+
+// The remembered settings, each checked as a typed one: a value out of range or not a number
+// (a damaged settings file) is read as unset.
 PlanSettings LoadPlanSettings();
-void StorePlanSettings(const PlanSettings& settings);
+// False when the settings could not be written; the path then names the file.
+bool StorePlanSettings(const PlanSettings& settings, QString* path = nullptr);
 
 // Decimal degrees with a point, within +-limit; false for anything else.
 bool ReadDegrees(const QString& text, double limit, double& value);

@@ -50,13 +50,13 @@ TFPlanNoche::TFPlanNoche(const RadiantTable& radiants, int day, int month, Dialo
     upAno->setValue(QDate::currentDate().year());
     upHuso = new QDoubleSpinBox(this);
     upHuso->setObjectName(QStringLiteral("upHuso"));
-    upHuso->setRange(-12.0, 14.0);
+    upHuso->setRange(kLowestUtcOffset, kHighestUtcOffset);
     upHuso->setSingleStep(0.25);
     upHuso->setDecimals(2);
     upHuso->setValue(saved.utcOffset);
     upMagLim = new QDoubleSpinBox(this);
     upMagLim->setObjectName(QStringLiteral("upMagLim"));
-    upMagLim->setRange(3.0, 8.0);
+    upMagLim->setRange(kBrightestSky, kFaintestSky);
     upMagLim->setSingleStep(0.1);
     upMagLim->setDecimals(1);
     upMagLim->setValue(saved.limitingMagnitude);
@@ -148,7 +148,16 @@ bool TFPlanNoche::bCalcularClick() {
     PlanRequest q;
     if (!readRequest(q))
         return false;
-    StorePlanSettings({eLatitud->text(), eLongitud->text(), q.utcOffset, q.limitingMagnitude});
+    QString settings;
+    if (!StorePlanSettings({eLatitud->text(), eLongitud->text(), q.utcOffset, q.limitingMagnitude},
+                           &settings) &&
+        !settingsLost_) {
+        settingsLost_ = true;
+        dialogs_.error(QString::fromUtf8("No se pudo guardar el lugar, el huso y la magnitud "
+                                         "límite para la próxima vez.\n%1\nCompruebe que puede "
+                                         "escribir en esa carpeta; el plan se calcula igual.")
+                           .arg(settings));
+    }
     request_ = q;
     plan_ = MakeNightPlan(radiants_, q);
     computed_ = true;

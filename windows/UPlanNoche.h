@@ -56,4 +56,6 @@ class TFPlanNoche : public QDialog {
     PlanRequest request_;
     NightPlan plan_;
     bool computed_ = false;
+    // A settings file that cannot be written is told once.
+    bool settingsLost_ = false;
 };

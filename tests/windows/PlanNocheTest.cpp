@@ -1,5 +1,6 @@
 #include "output/PlanPage.h"
 #include "platform/PlanPlot.h"
+#include "platform/PlanSettings.h"
 #include "platform/QtCanvas.h"
 #include "tests/windows/FormFixture.h"
 #include "windows/UPlanNoche.h"
@@ -196,4 +197,30 @@ TEST_F(PlanNoche, HourLabelsStayWholeInAPolarNight) {
 TEST_F(PlanNoche, TheMenuItemOpensTheWindow) {
     form->Planificarlanoche1->trigger();
     EXPECT_EQ(dialogs.execs, 1);
+}
+
+// A damaged settings file (a hand edit, a crash) is read like typed values: what no field would
+// accept is unset, never printed or saved back.
+TEST_F(PlanNoche, DamagedRememberedSettingsAreReadAsUnset) {
+    const struct {
+        QVariant latitude, longitude, offset, sky;
+        QString expectLatitude;
+        double expectOffset, expectSky;
+    } cases[] = {
+        {"40.4", "-3.7", 1e300, "nan", "40.4", 0.0, 6.5},
+        {"91", "abc", -13, 9, "", 0.0, 6.5},
+        {"-33.9", "151.2", 9.5, 5.5, "-33.9", 9.5, 5.5},
+    };
+    for (const auto& c : cases) {
+        QSettings saved(QStringLiteral("Velumbra"), QStringLiteral("Velumbra"));
+        saved.setValue(QStringLiteral("plan/latitud"), c.latitude);
+        saved.setValue(QStringLiteral("plan/longitud"), c.longitude);
+        saved.setValue(QStringLiteral("plan/huso"), c.offset);
+        saved.setValue(QStringLiteral("plan/maglim"), c.sky);
+        saved.sync();
+        const PlanSettings s = LoadPlanSettings();
+        EXPECT_EQ(s.latitude, c.expectLatitude);
+        EXPECT_EQ(s.utcOffset, c.expectOffset) << c.offset.toString().toStdString();
+        EXPECT_EQ(s.limitingMagnitude, c.expectSky) << c.sky.toString().toStdString();
+    }
 }
