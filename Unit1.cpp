@@ -30,6 +30,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFrame>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -477,9 +478,11 @@ ChartOptions TForm1::chartOptions() const {
     o.driftTracks = sbDesRad->isChecked();
     o.gridLetter = GridLetterFor(cbCarta->currentIndex());
     o.radiantDate = RadiantDate();
-    o.driftSelected.resize(static_cast<std::size_t>(lbDesRad->count()));
-    for (int i = 0; i < lbDesRad->count(); ++i)
-        o.driftSelected[static_cast<std::size_t>(i)] = lbDesRad->item(i)->isSelected();
+    // One pass over the selection: asking each line whether it is selected searches the whole
+    // selection every time, which with the table full cost more than the chart.
+    o.driftSelected.assign(static_cast<std::size_t>(lbDesRad->count()), false);
+    for (const QModelIndex& line : lbDesRad->selectionModel()->selectedIndexes())
+        o.driftSelected[static_cast<std::size_t>(line.row())] = true;
     return o;
 }
 
