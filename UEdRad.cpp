@@ -295,10 +295,12 @@ bool TFEdRad::saveGrid(const char* name) {
             field->setFocus();
         return false;
     }
-    if (const std::string failure = WriteFileAtomically(path, image.bytes); !failure.empty()) {
+    if (const SystemErrorText failure = WriteFileAtomically(path, image.bytes);
+        !failure.words.empty()) {
         ++messages_;
-        dialogs_.error(q("No se ha podido guardar «" + path + "»: " + failure +
-                         ". El archivo anterior sigue intacto y la tabla conserva sus filas."));
+        dialogs_.error(q("No se ha podido guardar «" + path + "»: " + failure.words + ". " +
+                         failure.advice +
+                         " El archivo anterior sigue intacto y la tabla conserva sus filas."));
         return false;
     }
     // The rows now hold what the file holds.

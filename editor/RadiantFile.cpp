@@ -1,9 +1,9 @@
 #include "editor/RadiantFile.h"
 
+#include "sky/DataFile.h"
+
 #include <cerrno>
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -12,31 +12,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-// A radiant list holds a few hundred records; a file beyond this is not one.
-constexpr std::uintmax_t kMaxFileBytes = 1u << 20;
-
-std::string quoted(const std::string& path) {
-    return "«" + path + "»";
-}
-
-std::string reason(int error) {
-    switch (error) {
-    case EACCES:
-    case EPERM:
-        return "no hay permiso para escribir en su carpeta";
-    case EROFS:
-        return "la carpeta está en un disco de solo lectura";
-    case ENOENT:
-    case ENOTDIR:
-        return "su carpeta ya no existe";
-    case ENOSPC:
-    case EDQUOT:
-        return "el disco está lleno";
-    default:
-        return "error del sistema número " + std::to_string(error);
-    }
-}
 
 bool writeAll(int fd, const std::vector<unsigned char>& bytes) {
     std::size_t done = 0;
@@ -74,31 +49,14 @@ void syncFolder(const fs::path& file) {
 
 RadiantFileRead ReadRadiantRecords(const std::string& path) {
     RadiantFileRead result;
-    std::error_code ec;
-    const auto size = fs::file_size(path, ec);
-    if (ec) {
-        result.error = "No se encuentra el archivo de radiantes " + quoted(path) +
-                       ". Compruebe que está en la carpeta de datos del programa.";
-        return result;
+    try {
+        DataFile file(path);
+        for (RecordBytes r; file.readRecord(r.data(), r.size());)
+            result.records.push_back(r);
+    } catch (const VelumbraError& e) {
+        result.records.clear();
+        result.error = ErrorText(e);
     }
-    if (size > kMaxFileBytes || size % kRadiantRecordSize != 0) {
-        const std::string why = size > kMaxFileBytes
-                                    ? "es demasiado grande para una lista de radiantes"
-                                    : "su último registro está incompleto";
-        result.error = "El archivo de radiantes " + quoted(path) + " está dañado: " + why +
-                       ". No se ha cargado, para no sobrescribirlo; restáurelo desde una copia.";
-        return result;
-    }
-    std::ifstream in(path, std::ios::binary);
-    std::vector<RecordBytes> records(static_cast<std::size_t>(size / kRadiantRecordSize));
-    for (RecordBytes& r : records)
-        in.read(reinterpret_cast<char*>(r.data()), static_cast<std::streamsize>(r.size()));
-    if (!in) {
-        result.error = "No se puede leer el archivo de radiantes " + quoted(path) +
-                       ". Compruebe sus permisos.";
-        return result;
-    }
-    result.records = std::move(records);
     return result;
 }
 
@@ -126,29 +84,36 @@ RadiantFileImage BuildRadiantFile(const std::vector<EditorRow>& rows, RadiantLis
     return image;
 }
 
-std::string WriteFileAtomically(const std::string& path, const std::vector<unsigned char>& bytes) {
+SystemErrorText WriteFileAtomically(const std::string& path,
+                                    const std::vector<unsigned char>& bytes) {
     std::error_code ec;
     // Through a link the file it points to is replaced, not the link.
     const fs::path target = fs::exists(path, ec) ? fs::canonical(path, ec) : fs::path(path);
-    if (fs::exists(target, ec) && ::access(target.c_str(), W_OK) != 0)
-        return "el archivo está protegido contra escritura";
+    if (fs::exists(target, ec) && ::access(target.c_str(), W_OK) != 0) {
+        // A file marked read-only says so; a read-only disk or any other cause in its words.
+        if (errno != EACCES)
+            return DescribeSystemError(errno);
+        return {"el archivo está protegido contra escritura",
+                "Quítele la protección contra escritura o use otra carpeta de datos."};
+    }
     struct stat old {};
     const bool hadFile = ::stat(target.c_str(), &old) == 0;
     std::string temp = target.string() + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
-        return reason(errno);
+        return DescribeSystemError(errno);
     const bool written =
         writeAll(fd, bytes) && ::fchmod(fd, modeFor(hadFile, old)) == 0 && ::fsync(fd) == 0;
     const int writeError = errno;
     if (::close(fd) != 0 || !written) {
+        const int error = written ? errno : writeError;
         ::unlink(temp.c_str());
-        return reason(written ? errno : writeError);
+        return DescribeSystemError(error);
     }
     if (::rename(temp.c_str(), target.c_str()) != 0) {
         const int renameError = errno;
         ::unlink(temp.c_str());
-        return reason(renameError);
+        return DescribeSystemError(renameError);
     }
     syncFolder(target);
     return {};

@@ -2,6 +2,7 @@
 // A radiant file as the editor reads and writes it: whole records kept as their bytes, so that
 // a row nobody changed goes back to the file exactly as it came.
 #include "editor/RadiantRow.h"
+#include "sky/Errors.h"
 
 #include <array>
 #include <optional>
@@ -15,8 +16,9 @@ struct RadiantFileRead {
     std::string error; // Spanish, naming the file; empty when the file was read whole
 };
 
-// Every record of the file, or none with the reason: a missing, unreadable, oversized or
-// torn file gives no records at all, so it can never be saved over half read.
+// Every record of the file, read one at a time as every reader of the radiant files does, or
+// none with the reason: a missing, unreadable or torn file gives no records at all, so it can
+// never be saved over half read.
 RadiantFileRead ReadRadiantRecords(const std::string& path);
 
 // A grid row as the save sees it: its texts and the bytes it was read from, if any.
@@ -36,6 +38,7 @@ struct RadiantFileImage {
 RadiantFileImage BuildRadiantFile(const std::vector<EditorRow>& rows, RadiantList mode);
 
 // Replaces the file by these bytes through a temporary file in the same folder, flushed to the
-// disk and renamed over it: the old file stays whole on any failure. Returns the Spanish reason
-// of a failure, empty on success.
-std::string WriteFileAtomically(const std::string& path, const std::vector<unsigned char>& bytes);
+// disk and renamed over it: the old file stays whole on any failure. Returns why it failed and
+// what to do, in Spanish; empty words on success.
+SystemErrorText WriteFileAtomically(const std::string& path,
+                                    const std::vector<unsigned char>& bytes);
