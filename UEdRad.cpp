@@ -362,16 +362,36 @@ RadiantRow TFEdRad::fieldTexts() const {
     return f;
 }
 
-void TFEdRad::setFieldTexts(const RadiantRow& texts) {
+std::vector<int> TFEdRad::setFieldTexts(const RadiantRow& texts) {
     const bool imo = EditMode == RadiantList::Imo;
+    std::vector<int> unshown;
     for (int c = 0; c < kColumns; ++c) {
         auto* masked = dynamic_cast<TMaskEdit*>(fieldOf(c));
         // The disabled fields of the Terentjeva list stay empty.
-        if (masked && (imo || (c != ColMax && c != ColR && c != ColThz)))
-            masked->setText(q(texts[static_cast<std::size_t>(c)]));
+        if (masked && (imo || (c != ColMax && c != ColR && c != ColThz)) &&
+            !masked->ShowText(texts[static_cast<std::size_t>(c)]))
+            unshown.push_back(c);
     }
     eRadiante->setText(q(texts[ColName]));
     cbDib->setChecked(texts[ColDib] == "SI");
+    return unshown;
+}
+
+void TFEdRad::reportUnshown(const RadiantRow& texts, const std::vector<int>& columns) {
+    const RadiantRow headers = HeaderRow(EditMode);
+    std::string values;
+    for (int c : columns)
+        values += (values.empty() ? "" : ", ") + headers[static_cast<std::size_t>(c)] + " «" +
+                  texts[static_cast<std::size_t>(c)] + "»";
+    const bool one = columns.size() == 1;
+    ++messages_;
+    dialogs_.information(
+        q((one ? "El valor " : "Los valores ") + values +
+          (one ? " de esta fila no cabe en su campo, que se muestra vacío. La fila lo conserva tal "
+                 "cual mientras no escriba otro en el campo; si lo cambia, escriba uno que quepa."
+               : " de esta fila no caben en sus campos, que se muestran vacíos. La fila los "
+                 "conserva tal cual mientras no escriba otros en esos campos; si los cambia, "
+                 "escriba unos que quepan.")));
 }
 
 RadiantRow TFEdRad::rowTexts(int row) const {
@@ -387,9 +407,12 @@ void TFEdRad::setRowTexts(int row, const RadiantRow& texts) {
 }
 
 void TFEdRad::ShowRow(int row) {
-    setFieldTexts(rowTexts(row));
+    const RadiantRow texts = rowTexts(row);
+    const std::vector<int> unshown = setFieldTexts(texts);
     shown_ = fieldTexts();
     eRadiante->setFocus();
+    if (!unshown.empty())
+        reportUnshown(texts, unshown);
 }
 
 bool TFEdRad::commitRow(int row) {
@@ -409,11 +432,12 @@ bool TFEdRad::commitFields(int row) {
     const RadiantRow fields = fieldTexts();
     if (fields == shown_ || row < 1 || row >= Tabla->RowCount())
         return true;
-    if (const auto fault = CheckFields(fields, EditMode)) {
+    const RadiantRow kept = KeepUntouched(rowTexts(row), shown_, fields);
+    if (const auto fault = CheckFields(kept, EditMode)) {
         reportFault(fault->column, fault->message);
         return false;
     }
-    const RadiantRow texts = CommittedRow(fields);
+    const RadiantRow texts = CommittedRow(kept);
     if (texts != rowTexts(row)) {
         setRowTexts(row, texts);
         Modified = true;
