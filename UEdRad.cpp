@@ -170,6 +170,7 @@ void TFEdRad::buildGrid() {
     Tabla->setGeometry(10, 140, width, 236);
     Tabla->SetRowCount(2);
     Tabla->OnSelectCell = [this](int col, int row) { TablaSelectCell(col, row); };
+    Tabla->MayLeaveRow = [this] { return fieldsComplete(); };
 }
 
 const char* TFEdRad::fileName() const {
@@ -432,6 +433,8 @@ bool TFEdRad::commitFields(int row) {
     const RadiantRow fields = fieldTexts();
     if (fields == shown_ || row < 1 || row >= Tabla->RowCount())
         return true;
+    if (!fieldsComplete())
+        return false;
     const RadiantRow kept = KeepUntouched(rowTexts(row), shown_, fields);
     if (const auto fault = CheckFields(kept, EditMode)) {
         reportFault(fault->column, fault->message);
@@ -452,18 +455,39 @@ void TFEdRad::reportFault(int column, const std::string& message) {
     fieldOf(column)->setFocus();
 }
 
+std::string TFEdRad::incompleteMessage(int column) const {
+    return "Valor de entrada no válido en «" +
+           HeaderRow(EditMode)[static_cast<std::size_t>(column)] +
+           "». Complete el campo o pulse Esc para descartar los cambios.";
+}
+
 void TFEdRad::reportIncomplete(TMaskEdit* field) {
     // Shown once the focus has settled, unless a check has spoken about it meanwhile.
     const int before = messages_;
     QTimer::singleShot(0, this, [this, field, before] {
         if (messages_ != before || !isVisible())
             return;
-        ++messages_;
-        dialogs_.information(
-            QString::fromUtf8("Valor de entrada no válido. Complete el campo o pulse Esc para "
-                              "descartar los cambios."));
+        for (int c = 0; c < kColumns; ++c)
+            if (fieldOf(c) == field) {
+                ++messages_;
+                dialogs_.information(q(incompleteMessage(c)));
+            }
         field->setFocus();
     });
+}
+
+bool TFEdRad::fieldsComplete() {
+    for (int c = 0; c < kColumns; ++c) {
+        // Texts the program puts in a field (a row, the defaults) may be incomplete.
+        auto* masked = dynamic_cast<TMaskEdit*>(fieldOf(c));
+        if (masked && masked->isModified() && !masked->hasAcceptableInput()) {
+            ++messages_;
+            dialogs_.information(q(incompleteMessage(c)));
+            masked->setFocus();
+            return false;
+        }
+    }
+    return true;
 }
 
 void TFEdRad::selectSilently(int row) {
@@ -482,6 +506,8 @@ void TFEdRad::SpeedButton1Click() {
 }
 
 void TFEdRad::SpeedButton2Click() {
+    if (!fieldsComplete())
+        return;
     commitRow(CurrentRow);
     Tabla->SetRow(Tabla->RowCount() - 1);
     const int row = Tabla->Row() + 1;
@@ -505,6 +531,8 @@ void TFEdRad::SpeedButton4Click() {
 }
 
 void TFEdRad::SpeedButton3Click() {
+    if (!fieldsComplete())
+        return;
     commitRow(CurrentRow);
     std::vector<RadiantRow> before;
     for (int row = 1; row < Tabla->RowCount(); ++row)

@@ -103,7 +103,11 @@ class TFEdRad : public QDialog {
     void setEditing(bool on);
     void selectSilently(int row);
     void reportIncomplete(TMaskEdit* field);
+    // Whether every field the user typed in is complete; the first that is not is reported
+    // and gets the focus, so that Escape can still take the change back.
+    bool fieldsComplete();
     void reportUnshown(const RadiantRow& texts, const std::vector<int>& columns);
+    std::string incompleteMessage(int column) const;
 
     Dialogs& dialogs_;
     // The field texts as the current row put them there: a commit that changes nothing is none.
