@@ -1,50 +1,29 @@
 #include "editor/RadiantFile.h"
 
+#include "sky/DataFile.h"
 #include "sky/WholeFile.h"
 
+#include <cerrno>
 #include <filesystem>
-#include <fstream>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// A radiant list holds a few hundred records; a file beyond this is not one.
-constexpr std::uintmax_t kMaxFileBytes = 1u << 20;
-
-std::string quoted(const std::string& path) {
-    return "«" + path + "»";
-}
-
-} // namespace
+namespace {} // namespace
 
 RadiantFileRead ReadRadiantRecords(const std::string& path) {
     RadiantFileRead result;
-    std::error_code ec;
-    const auto size = fs::file_size(path, ec);
-    if (ec) {
-        result.error = "No se encuentra el archivo de radiantes " + quoted(path) +
-                       ". Compruebe que está en la carpeta de datos del programa.";
-        return result;
+    try {
+        DataFile file(path);
+        for (RecordBytes r; file.readRecord(r.data(), r.size());)
+            result.records.push_back(r);
+    } catch (const VelumbraError& e) {
+        result.records.clear();
+        result.error = ErrorText(e);
     }
-    if (size > kMaxFileBytes || size % kRadiantRecordSize != 0) {
-        const std::string why = size > kMaxFileBytes
-                                    ? "es demasiado grande para una lista de radiantes"
-                                    : "su último registro está incompleto";
-        result.error = "El archivo de radiantes " + quoted(path) + " está dañado: " + why +
-                       ". No se ha cargado, para no sobrescribirlo; restáurelo desde una copia.";
-        return result;
-    }
-    std::ifstream in(path, std::ios::binary);
-    std::vector<RecordBytes> records(static_cast<std::size_t>(size / kRadiantRecordSize));
-    for (RecordBytes& r : records)
-        in.read(reinterpret_cast<char*>(r.data()), static_cast<std::streamsize>(r.size()));
-    if (!in) {
-        result.error = "No se puede leer el archivo de radiantes " + quoted(path) +
-                       ". Compruebe sus permisos.";
-        return result;
-    }
-    result.records = std::move(records);
     return result;
 }
 
@@ -72,12 +51,13 @@ RadiantFileImage BuildRadiantFile(const std::vector<EditorRow>& rows, RadiantLis
     return image;
 }
 
-std::string WriteFileAtomically(const std::string& path, const std::vector<unsigned char>& bytes) {
+SystemErrorText WriteFileAtomically(const std::string& path,
+                                    const std::vector<unsigned char>& bytes) {
     try {
         RemoveStaleTemporaries(path);
         WriteWholeFile(path, "No se ha podido guardar el archivo", bytes);
         return {};
     } catch (const WriteFailure& e) {
-        return e.reason();
+        return e.why();
     }
 }

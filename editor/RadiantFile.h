@@ -2,6 +2,7 @@
 // A radiant file as the editor reads and writes it: whole records kept as their bytes, so that
 // a row nobody changed goes back to the file exactly as it came.
 #include "editor/RadiantRow.h"
+#include "sky/Errors.h"
 
 #include <array>
 #include <optional>
@@ -15,8 +16,9 @@ struct RadiantFileRead {
     std::string error; // Spanish, naming the file; empty when the file was read whole
 };
 
-// Every record of the file, or none with the reason: a missing, unreadable, oversized or
-// torn file gives no records at all, so it can never be saved over half read.
+// Every record of the file, read one at a time as every reader of the radiant files does, or
+// none with the reason: a missing, unreadable or torn file gives no records at all, so it can
+// never be saved over half read.
 RadiantFileRead ReadRadiantRecords(const std::string& path);
 
 // A grid row as the save sees it: its texts and the bytes it was read from, if any.
@@ -35,6 +37,7 @@ struct RadiantFileImage {
 // other row is built from its texts after the checks of the mode.
 RadiantFileImage BuildRadiantFile(const std::vector<EditorRow>& rows, RadiantList mode);
 
-// Replaces the file by these bytes, whole or not at all (WriteWholeFile). Returns the Spanish
-// reason of a failure, empty on success.
-std::string WriteFileAtomically(const std::string& path, const std::vector<unsigned char>& bytes);
+// Replaces the file by these bytes, whole or not at all (WriteWholeFile). Returns why it failed
+// and what to do, in Spanish; empty words on success.
+SystemErrorText WriteFileAtomically(const std::string& path,
+                                    const std::vector<unsigned char>& bytes);

@@ -92,6 +92,14 @@ RadiantRow CommittedRow(const RadiantRow& fields) {
     return row;
 }
 
+RadiantRow KeepUntouched(const RadiantRow& row, const RadiantRow& shown, const RadiantRow& fields) {
+    RadiantRow kept = fields;
+    for (std::size_t c = 0; c < kept.size(); ++c)
+        if (fields[c] == shown[c])
+            kept[c] = row[c];
+    return kept;
+}
+
 RadiantRow NewRecordFields(RadiantList mode) {
     if (mode == RadiantList::Imo)
         return {"000",         "",      "01/01", "01/01", "01/01", "000.0/+00.0",

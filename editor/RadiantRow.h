@@ -36,6 +36,10 @@ RadiantRow RecordToRow(const Radiant& r, RadiantList mode);
 // The texts a commit writes from the edit fields: the code without blanks, Thz trimmed.
 RadiantRow CommittedRow(const RadiantRow& fields);
 
+// The texts a commit checks and writes: each field as the user left it, but a field still as
+// it was shown keeps the row's own text, which its mask may not have been able to show whole.
+RadiantRow KeepUntouched(const RadiantRow& row, const RadiantRow& shown, const RadiantRow& fields);
+
 // The edit field texts of a new record.
 RadiantRow NewRecordFields(RadiantList mode);
 

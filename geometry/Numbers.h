@@ -5,6 +5,10 @@
 // beyond the range of the result, or not a number, raises the range error.
 long long Round(double x);
 
+// Round(x) for an x at least `margin` away from any half, so that every value within the margin
+// of x rounds alike; false, with nothing rounded, nearer a half or beyond +-1e9.
+bool RoundClearOfHalf(double x, double margin, long long& rounded);
+
 // Formats a number with a picture such as "00", "000.0", "+00.0;-00.0" or "+0.00;-0.00;+0.00":
 // sections for positive, negative and zero values, '0' a required digit, '#' an optional one,
 // '.' the decimal point (always a point), other characters copied. Halves round away from zero.

@@ -1,6 +1,9 @@
 #pragma once
 #include "geometry/ViewState.h"
 
+// Chart units per unit of the tangent plane, before the screen or print scale.
+constexpr double kPlaneScale = 160.43;
+
 // Gnomonic projection about the chart centre, east to the left and north up. Points with a
 // cosine of the distance from the centre below 0.4 are not visible: the function returns false
 // and leaves x and y untouched, which the radiant outline relies on.

@@ -110,7 +110,7 @@ std::string WriteVmdbFiles(const std::string& folder, const Observation& o) {
             WriteWholeFile(path, "No se ha podido escribir el archivo",
                            std::vector<unsigned char>(text->begin(), text->end()));
         } catch (const WriteFailure& e) {
-            why = e.reason();
+            why = e.why().words;
         }
         if (!why.empty())
             return "No se ha podido escribir el archivo «" + path + "»: " + why +

@@ -29,6 +29,10 @@ class PixelRaster {
     // Aliased ellipse with a one-pixel outline, covering left/top up to right/bottom excluded.
     void ellipse(int left, int top, int right, int bottom, Color outline, Color fill);
     void fill(int left, int top, int right, int bottom, Color c);
+    // Whether any of the box from left/top up to right/bottom excluded lies on the image.
+    bool touches(int left, int top, int right, int bottom) const {
+        return right > 0 && bottom > 0 && left < width_ && top < height_;
+    }
 
   private:
     static QRgb rgb(Color c) { return qRgb(c.r, c.g, c.b); }

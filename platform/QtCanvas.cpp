@@ -131,9 +131,52 @@ const QtCanvas::FontEntry::Text& QtCanvas::FontEntry::text(const std::string& s)
         line.setLineWidth(1e6);
         line.setPosition(QPointF(0, -line.ascent()));
         layout.endLayout();
-        found = texts.emplace(s, Text{layout.glyphRuns(), metrics.horizontalAdvance(q)}).first;
+        found = texts
+                    .emplace(
+                        s, Text{layout.glyphRuns(), metrics.horizontalAdvance(q), {}, false, false})
+                    .first;
     }
     return found->second;
+}
+
+const QtCanvas::FontEntry::Text& QtCanvas::FontEntry::withInk(const std::string& s) {
+    text(s);
+    Text& t = texts.find(s)->second;
+    if (t.inkTaken)
+        return t;
+    t.inkTaken = true;
+    // Room around the cell for glyphs reaching past it.
+    const int pad = metrics.height();
+    QImage scratch(t.width + 2 * pad, metrics.height() + 2 * pad, QImage::Format_RGB32);
+    scratch.fill(Qt::white);
+    {
+        QPainter p(&scratch);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setRenderHint(QPainter::TextAntialiasing, false);
+        p.setPen(Qt::black);
+        for (const QGlyphRun& run : t.glyphs)
+            p.drawGlyphRun(QPointF(pad, pad + metrics.ascent()), run);
+    }
+    t.inkPlain = true;
+    for (int y = 0; y < scratch.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(scratch.constScanLine(y));
+        for (int x = 0; x < scratch.width();) {
+            const QRgb c = row[x] & 0xFFFFFF;
+            if (c == 0xFFFFFF) {
+                ++x;
+                continue;
+            }
+            if (c != 0)
+                t.inkPlain = false;
+            const int start = x;
+            while (x < scratch.width() && (row[x] & 0xFFFFFF) == 0)
+                ++x;
+            if (x == start)
+                ++x;
+            t.ink.push_back({y - pad, start - pad, x - pad});
+        }
+    }
+    return t;
 }
 
 void QtCanvas::drawLine(Point from, Point to) {
@@ -181,13 +224,25 @@ void QtCanvas::TextOut(int x, int y, const std::string& text) {
         painter_->setFont(f.font);
         paintedFont_ = &f;
     }
-    const FontEntry::Text& t = f.text(text);
+    const FontEntry::Text& t = raster_.attached() ? f.withInk(text) : f.text(text);
     const QRect cell(x, y, t.width, f.metrics.height());
-    if (raster_.attached())
+    // Labels of radiants and drift ticks off the chart are many; a glyph reaches past its cell
+    // by less than the cell's height.
+    const int reach = cell.height();
+    if (raster_.attached() && !raster_.touches(cell.left() - reach, cell.top() - reach,
+                                               cell.right() + 1 + reach, cell.bottom() + 1 + reach))
+        return;
+    if (raster_.attached()) {
         raster_.fill(cell.left(), cell.top(), cell.left() + cell.width(),
                      cell.top() + cell.height(), brush);
-    else
+        if (t.inkPlain) {
+            for (const FontEntry::Text::Run& run : t.ink)
+                raster_.fill(x + run.x0, y + run.dy, x + run.x1, y + run.dy + 1, font.color);
+            return;
+        }
+    } else {
         painter_->fillRect(cell, toQ(brush));
+    }
     painter_->setPen(toQ(font.color));
     penApplied_ = false;
     const QPointF baseline(x, y + f.metrics.ascent());

@@ -16,6 +16,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 class QPaintDevice;
 
@@ -59,8 +60,18 @@ class QtCanvas : public Canvas {
         struct Text {
             QList<QGlyphRun> glyphs; // shaped once, at the baseline origin
             int width;
+            // The pixels Qt paints for the text, aliased, as row runs from its top-left
+            // corner, taken once from Qt itself; on the screen raster the runs are written
+            // instead of asking Qt to paint the glyphs again, which cost a label a microsecond.
+            struct Run {
+                int dy, x0, x1;
+            };
+            std::vector<Run> ink;
+            bool inkTaken = false;
+            bool inkPlain = false; // every painted pixel in the pen's colour
         };
         const Text& text(const std::string& s);
+        const Text& withInk(const std::string& s);
         QFont font;
         QFontMetrics metrics;
         std::unordered_map<std::string, Text> texts;

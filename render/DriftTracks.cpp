@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -41,36 +42,41 @@ void drawTick(Canvas& c, const TickSizes& sizes, int x, int y, int day, int mont
 }
 
 // One selected radiant: the whole track first, then its marks, so that a tick circle filled
-// with the brush hides the track through it.
+// with the brush hides the track through it. Each day is projected once, for both.
 template <typename ProjectFn>
 void drawTrack(Canvas& c, const Radiant& r, int zoom, const TickSizes& sizes, ProjectFn project) {
     const int s = r.StartDay;
     const int e = r.EndDay;
+    if (e < s)
+        return;
+    struct Day {
+        bool visible;
+        Point at;
+    };
+    std::vector<Day> days(static_cast<std::size_t>(e - s + 1));
     bool previousVisible = false;
     for (int n = s; n <= e; ++n) {
-        int x = 0;
-        int y = 0;
-        const bool visible = projectDay(project, r, n, x, y);
-        if (visible) {
+        Day& d = days[static_cast<std::size_t>(n - s)];
+        d.visible = projectDay(project, r, n, d.at.x, d.at.y);
+        if (d.visible) {
             if (previousVisible)
-                c.LineTo(x, y);
+                c.LineTo(d.at.x, d.at.y);
             else
-                c.MoveTo(x, y);
+                c.MoveTo(d.at.x, d.at.y);
         }
-        previousVisible = visible;
+        previousVisible = d.visible;
     }
     for (int n = s; n <= e; ++n) {
-        int x = 0;
-        int y = 0;
-        if (!projectDay(project, r, n, x, y))
+        const Day& d = days[static_cast<std::size_t>(n - s)];
+        if (!d.visible)
             continue;
         int day = 0;
         int month = 0;
         DayToDate(n, day, month);
         if (n == s || n == e || (isTickDay(day, zoom) && n - s >= 6 && e - n >= 6))
-            drawTick(c, sizes, x, y, day, month);
+            drawTick(c, sizes, d.at.x, d.at.y, day, month);
         if (n == s)
-            c.TextOut(x, y + sizes.codeDrop, r.Code);
+            c.TextOut(d.at.x, d.at.y + sizes.codeDrop, r.Code);
     }
 }
 

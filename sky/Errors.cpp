@@ -1,5 +1,7 @@
 #include "sky/Errors.h"
 
+#include <cerrno>
+
 namespace {
 
 // Where a user finds a good copy of a data file: a file missing from the user's copy is copied
@@ -83,3 +85,51 @@ DamagedRecordError::DamagedRecordError(const std::string& file, long long record
           "Registro " + std::to_string(record) + " dañado: " + field + " vale " + value +
               " (debe estar " + allowed + ")",
           file, std::string("La lectura del archivo se detuvo en ese registro. ") + kFreshCopy) {}
+
+SystemErrorText DescribeSystemError(int error) {
+    switch (error) {
+    case EACCES:
+    case EPERM:
+        return {"no hay permiso para escribir en su carpeta",
+                "Pida permiso de escritura para esa carpeta o use otra carpeta de datos."};
+    case EROFS:
+        return {"la carpeta está en un disco de solo lectura",
+                "Use una carpeta de datos en un disco en el que se pueda escribir."};
+    case ENOENT:
+        return {"su carpeta ya no existe",
+                "Compruebe que el disco sigue conectado y que la carpeta no se ha movido."};
+    case ENOTDIR:
+        return {"en su ruta hay un archivo donde debería haber una carpeta",
+                "Compruebe la ruta de la carpeta de datos."};
+    case EISDIR:
+        return {"en su lugar hay una carpeta con el mismo nombre",
+                "Mueva o cambie de nombre esa carpeta y vuelva a intentarlo."};
+    case ENOSPC:
+    case EDQUOT:
+        return {"el disco está lleno", "Libere espacio en el disco y vuelva a intentarlo."};
+    case EFBIG:
+        return {"el archivo es más grande de lo que admite el disco",
+                "Use una carpeta de datos en otro disco."};
+    case EIO:
+        return {"el disco ha dado un error al leer o escribir",
+                "Compruebe el disco; si vuelve a ocurrir, use otro."};
+    case ENAMETOOLONG:
+        return {"su ruta es demasiado larga", "Use una carpeta de datos de ruta más corta."};
+    case ELOOP:
+        return {"su ruta tiene demasiados enlaces simbólicos encadenados",
+                "Compruebe los enlaces de la carpeta de datos."};
+    case EMFILE:
+    case ENFILE:
+        return {"hay demasiados archivos abiertos en el sistema",
+                "Cierre otros programas y vuelva a intentarlo."};
+    case ENOMEM:
+        return {"no hay memoria suficiente", "Cierre otros programas y vuelva a intentarlo."};
+    case EBUSY:
+    case ETXTBSY:
+        return {"el archivo está en uso",
+                "Ciérrelo en el programa que lo usa y vuelva a intentarlo."};
+    default:
+        return {"el sistema ha rechazado la operación (código " + std::to_string(error) + ")",
+                "Compruebe el disco y los permisos de la carpeta de datos y vuelva a intentarlo."};
+    }
+}

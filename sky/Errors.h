@@ -65,3 +65,11 @@ class InvalidFloatError : public VelumbraError {
   public:
     InvalidFloatError() : VelumbraError("Operación de coma flotante no válida", {}) {}
 };
+
+// What a failed system call's error number means for a file, in Spanish words in any locale,
+// and what the user can do about it.
+struct SystemErrorText {
+    std::string words;
+    std::string advice;
+};
+SystemErrorText DescribeSystemError(int error);

@@ -145,7 +145,12 @@ void LoadRadiants(RadiantTable& table, std::vector<std::string>& driftLines,
                   const std::string& dataDir, const ErrorReport& report) {
     table.clear();
     driftLines.clear();
+    // Once the table has overflowed, a file read after could only overflow it again, and the
+    // error would name that file instead of the one that filled the table.
+    bool overflowed = false;
     for (const char* name : kRadiantFiles) {
+        if (overflowed)
+            break;
         try {
             RadiantReader reader(dataDir, name);
             for (Radiant r; reader.next(r);) {
@@ -155,6 +160,9 @@ void LoadRadiants(RadiantTable& table, std::vector<std::string>& driftLines,
                 table.append(r, reader.path());
                 driftLines.push_back(RadiantLine(r));
             }
+        } catch (const RangeError& e) {
+            overflowed = true;
+            report(e);
         } catch (const VelumbraError& e) {
             report(e);
         }

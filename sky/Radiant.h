@@ -85,7 +85,8 @@ class RadiantReader {
 
 // Rebuilds the table and the drift list lines from both files. Line i always belongs to
 // record i, also when loading stops with an error part way. An error stops the file it
-// happens in and goes to `report`; the next file is read when `report` returns.
+// happens in and goes to `report`; the next file is read when `report` returns, unless the
+// table overflowed: that is told once, naming the file whose record did not fit.
 void LoadRadiants(RadiantTable& table, std::vector<std::string>& driftLines,
                   const std::string& dataDir, const ErrorReport& report = RaiseError);
 

@@ -22,9 +22,7 @@ std::string temporaryPattern(const fs::path& target) {
 }
 
 [[noreturn]] void fail(const std::string& path, const std::string& failure, int error) {
-    const SystemErrorText text = DescribeSystemError(error);
-    throw WriteFailure(failure, text.words, path,
-                       text.advice + " El archivo anterior, si lo había, sigue como estaba.");
+    throw WriteFailure(failure, DescribeSystemError(error), path);
 }
 
 bool writeAll(int fd, const unsigned char* bytes, std::size_t size) {
@@ -85,9 +83,10 @@ bool WriteWholeFile(const std::string& path, const std::string& failure,
     if (fs::exists(target, ec) && ::access(target.c_str(), W_OK) != 0) {
         if (errno != EACCES && errno != EPERM)
             fail(path, failure, errno);
-        throw WriteFailure(failure, "el archivo está protegido contra escritura", path,
-                           "Quítele la protección o guárdelo con otro nombre. El archivo sigue "
-                           "como estaba.");
+        throw WriteFailure(failure,
+                           {"el archivo está protegido contra escritura",
+                            "Quítele la protección o guárdelo con otro nombre."},
+                           path);
     }
     std::string temporary = temporaryPattern(target);
     const int fd = ::mkstemp(temporary.data());
@@ -148,40 +147,5 @@ void RemoveStaleTemporaries(const std::string& path) {
         const auto age = fs::file_time_type::clock::now() - fs::last_write_time(it->path(), ec);
         if (!ec && age > std::chrono::minutes(10))
             fs::remove(it->path(), ec);
-    }
-}
-
-SystemErrorText DescribeSystemError(int error) {
-    switch (error) {
-    case EACCES:
-    case EPERM:
-        return {"no hay permiso para escribir en su carpeta",
-                "Compruebe que puede escribir en esa carpeta y en ese archivo, o elija otra "
-                "carpeta."};
-    case EROFS:
-        return {"la carpeta está en un disco de solo lectura",
-                "Guárdelo en un disco en el que se pueda escribir."};
-    case ENOSPC:
-    case EDQUOT:
-        return {"el disco está lleno", "Libere espacio en el disco y vuelva a intentarlo."};
-    case ENOENT:
-    case ENOTDIR:
-        return {"su carpeta ya no existe", "Elija una carpeta que exista."};
-    case EISDIR:
-        return {"hay una carpeta con ese nombre",
-                "Elija otro nombre, o mueva o cambie el nombre de esa carpeta."};
-    case EFBIG:
-        return {"el archivo supera el tamaño que admite el disco", "Guárdelo en otro disco."};
-    case ENAMETOOLONG:
-        return {"el nombre es demasiado largo", "Elija un nombre o una carpeta más cortos."};
-    case EIO:
-        return {"el disco dio un error de escritura",
-                "Compruebe el disco y vuelva a intentarlo, o guárdelo en otro disco."};
-    case EBUSY:
-    case ETXTBSY:
-        return {"el archivo está en uso", "Ciérrelo en el otro programa y vuelva a intentarlo."};
-    default:
-        return {"el sistema no lo permitió (código " + std::to_string(error) + ")",
-                "Compruebe la carpeta y el disco, o elija otra carpeta."};
     }
 }

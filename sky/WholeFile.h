@@ -8,16 +8,18 @@
 #include <string>
 #include <vector>
 
-// A failed whole-file write: the message names what failed and why, `reason` is the why alone.
+// A failed whole-file write: the message names what failed and why; `why` holds the reason
+// and the advice alone.
 class WriteFailure : public VelumbraError {
   public:
-    WriteFailure(const std::string& failure, const std::string& reason, const std::string& path,
-                 const std::string& advice)
-        : VelumbraError(failure + ": " + reason + ".", path, advice), reason_(reason) {}
-    const std::string& reason() const { return reason_; }
+    WriteFailure(const std::string& failure, const SystemErrorText& why, const std::string& path)
+        : VelumbraError(failure + ": " + why.words + ".", path,
+                        why.advice + " El archivo anterior, si lo había, sigue como estaba."),
+          why_(why) {}
+    const SystemErrorText& why() const { return why_; }
 
   private:
-    std::string reason_;
+    SystemErrorText why_;
 };
 
 // Writes `produce`'s file in place of `path`. `produce` writes the temporary file whose name it
@@ -34,10 +36,3 @@ void WriteWholeFile(const std::string& path, const std::string& failure,
 // Removes the temporaries that a killed program left beside `path` (older than ten minutes,
 // so that a write still going on in another program keeps its own).
 void RemoveStaleTemporaries(const std::string& path);
-
-// The words for a system error number, and what the user can do about it.
-struct SystemErrorText {
-    std::string words;
-    std::string advice;
-};
-SystemErrorText DescribeSystemError(int error);

@@ -4,6 +4,7 @@
 #include "sky/Ansi.h"
 
 #include <QHeaderView>
+#include <QMouseEvent>
 #include <QSignalBlocker>
 
 namespace {
@@ -58,8 +59,41 @@ void TStringAlignGrid::SetRowCount(int count) {
 }
 
 void TStringAlignGrid::SetRow(int row) {
-    if (row >= 1 && row < RowCount())
+    if (row >= 1 && row < RowCount() && mayMoveTo(row - 1))
         setCurrentCell(row - 1, std::max(Col(), 0));
+}
+
+bool TStringAlignGrid::mayMoveTo(int row) {
+    return row == currentRow() || !MayLeaveRow || MayLeaveRow();
+}
+
+void TStringAlignGrid::mousePressEvent(QMouseEvent* event) {
+    const QModelIndex to = indexAt(event->position().toPoint());
+    if (to.isValid() && !mayMoveTo(to.row())) {
+        event->accept();
+        return;
+    }
+    QTableWidget::mousePressEvent(event);
+}
+
+void TStringAlignGrid::mouseMoveEvent(QMouseEvent* event) {
+    const QModelIndex to = indexAt(event->position().toPoint());
+    if ((event->buttons() & Qt::LeftButton) && to.isValid() && !mayMoveTo(to.row())) {
+        event->accept();
+        return;
+    }
+    QTableWidget::mouseMoveEvent(event);
+}
+
+QModelIndex TStringAlignGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    const QModelIndex to = QTableWidget::moveCursor(action, modifiers);
+    return to.isValid() && !mayMoveTo(to.row()) ? currentIndex() : to;
+}
+
+void TStringAlignGrid::keyboardSearch(const QString& search) {
+    // The search may land on any row.
+    if (!MayLeaveRow || MayLeaveRow())
+        QTableWidget::keyboardSearch(search);
 }
 
 void TStringAlignGrid::InsertRow(int r) {

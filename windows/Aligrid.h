@@ -23,6 +23,8 @@ class TStringAlignGrid : public QTableWidget {
     void SetRow(int row);
     // Fired when the current cell moves by mouse, keyboard or SetRow, with the new cell.
     std::function<void(int col, int row)> OnSelectCell;
+    // Asked before the current row is left by mouse, keyboard or SetRow; false keeps it.
+    std::function<bool()> MayLeaveRow;
 
     // One more row at r (r at most RowCount()); r and the rows below move down one place.
     void InsertRow(int r);
@@ -39,7 +41,15 @@ class TStringAlignGrid : public QTableWidget {
     QVariant RowData(int row) const;
     void SetRowData(int row, const QVariant& data);
 
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void keyboardSearch(const QString& search) override;
+
   private:
+    // Whether the current row may be left for `row` (0-based, as the table counts).
+    bool mayMoveTo(int row);
     QTableWidgetItem* itemAt(int col, int row);
     void swapRows(int a, int b);
     std::vector<Qt::Alignment> alignments_;

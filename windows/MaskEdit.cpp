@@ -18,6 +18,19 @@ std::string TMaskEdit::FieldText() const {
     return shown.toStdString();
 }
 
+bool TMaskEdit::ShowText(const std::string& text) {
+    QString shown = QString::fromStdString(text);
+    if (!inputMask().isEmpty())
+        shown.replace(QLatin1Char(' '), inputMask().back());
+    setText(shown);
+    // Blanks at the end are unfilled positions, shown or not.
+    const auto endless = [](std::string t) { return t.erase(t.find_last_not_of(' ') + 1); };
+    if (text.empty() || endless(FieldText()) == endless(text))
+        return true;
+    setText(QString());
+    return false;
+}
+
 void TMaskEdit::focusInEvent(QFocusEvent* event) {
     // Back after an incomplete entry, the text to return to is still the one from before it.
     if (!isModified())

@@ -14,6 +14,10 @@ class TMaskEdit : public QLineEdit {
     void SetEditMask(const std::string& mask);
     // The text with its literals, an unfilled position read as a blank.
     std::string FieldText() const;
+    // Shows a text as FieldText gives it, a blank as an unfilled position. A text the mask
+    // cannot show as it is (too wide, or a character its position refuses) is not cut: the
+    // field is left empty and the answer is false.
+    bool ShowText(const std::string& text);
     // Fired when the focus leaves a field the user changed and left incomplete.
     std::function<void()> OnInvalidInput;
 

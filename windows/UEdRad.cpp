@@ -170,6 +170,7 @@ void TFEdRad::buildGrid() {
     Tabla->setGeometry(10, 140, width, 236);
     Tabla->SetRowCount(2);
     Tabla->OnSelectCell = [this](int col, int row) { TablaSelectCell(col, row); };
+    Tabla->MayLeaveRow = [this] { return fieldsComplete(); };
 }
 
 const char* TFEdRad::fileName() const {
@@ -295,10 +296,12 @@ bool TFEdRad::saveGrid(const char* name) {
             field->setFocus();
         return false;
     }
-    if (const std::string failure = WriteFileAtomically(path, image.bytes); !failure.empty()) {
+    if (const SystemErrorText failure = WriteFileAtomically(path, image.bytes);
+        !failure.words.empty()) {
         ++messages_;
-        dialogs_.error(q("No se ha podido guardar «" + path + "»: " + failure +
-                         ". El archivo anterior sigue intacto y la tabla conserva sus filas."));
+        dialogs_.error(q("No se ha podido guardar «" + path + "»: " + failure.words + ". " +
+                         failure.advice +
+                         " El archivo anterior sigue intacto y la tabla conserva sus filas."));
         return false;
     }
     // The rows now hold what the file holds.
@@ -360,16 +363,36 @@ RadiantRow TFEdRad::fieldTexts() const {
     return f;
 }
 
-void TFEdRad::setFieldTexts(const RadiantRow& texts) {
+std::vector<int> TFEdRad::setFieldTexts(const RadiantRow& texts) {
     const bool imo = EditMode == RadiantList::Imo;
+    std::vector<int> unshown;
     for (int c = 0; c < kColumns; ++c) {
         auto* masked = dynamic_cast<TMaskEdit*>(fieldOf(c));
         // The disabled fields of the Terentjeva list stay empty.
-        if (masked && (imo || (c != ColMax && c != ColR && c != ColThz)))
-            masked->setText(q(texts[static_cast<std::size_t>(c)]));
+        if (masked && (imo || (c != ColMax && c != ColR && c != ColThz)) &&
+            !masked->ShowText(texts[static_cast<std::size_t>(c)]))
+            unshown.push_back(c);
     }
     eRadiante->setText(q(texts[ColName]));
     cbDib->setChecked(texts[ColDib] == "SI");
+    return unshown;
+}
+
+void TFEdRad::reportUnshown(const RadiantRow& texts, const std::vector<int>& columns) {
+    const RadiantRow headers = HeaderRow(EditMode);
+    std::string values;
+    for (int c : columns)
+        values += (values.empty() ? "" : ", ") + headers[static_cast<std::size_t>(c)] + " «" +
+                  texts[static_cast<std::size_t>(c)] + "»";
+    const bool one = columns.size() == 1;
+    ++messages_;
+    dialogs_.information(
+        q((one ? "El valor " : "Los valores ") + values +
+          (one ? " de esta fila no cabe en su campo, que se muestra vacío. La fila lo conserva tal "
+                 "cual mientras no escriba otro en el campo; si lo cambia, escriba uno que quepa."
+               : " de esta fila no caben en sus campos, que se muestran vacíos. La fila los "
+                 "conserva tal cual mientras no escriba otros en esos campos; si los cambia, "
+                 "escriba unos que quepan.")));
 }
 
 RadiantRow TFEdRad::rowTexts(int row) const {
@@ -385,9 +408,12 @@ void TFEdRad::setRowTexts(int row, const RadiantRow& texts) {
 }
 
 void TFEdRad::ShowRow(int row) {
-    setFieldTexts(rowTexts(row));
+    const RadiantRow texts = rowTexts(row);
+    const std::vector<int> unshown = setFieldTexts(texts);
     shown_ = fieldTexts();
     eRadiante->setFocus();
+    if (!unshown.empty())
+        reportUnshown(texts, unshown);
 }
 
 bool TFEdRad::commitRow(int row) {
@@ -407,11 +433,14 @@ bool TFEdRad::commitFields(int row) {
     const RadiantRow fields = fieldTexts();
     if (fields == shown_ || row < 1 || row >= Tabla->RowCount())
         return true;
-    if (const auto fault = CheckFields(fields, EditMode)) {
+    if (!fieldsComplete())
+        return false;
+    const RadiantRow kept = KeepUntouched(rowTexts(row), shown_, fields);
+    if (const auto fault = CheckFields(kept, EditMode)) {
         reportFault(fault->column, fault->message);
         return false;
     }
-    const RadiantRow texts = CommittedRow(fields);
+    const RadiantRow texts = CommittedRow(kept);
     if (texts != rowTexts(row)) {
         setRowTexts(row, texts);
         Modified = true;
@@ -426,18 +455,39 @@ void TFEdRad::reportFault(int column, const std::string& message) {
     fieldOf(column)->setFocus();
 }
 
+std::string TFEdRad::incompleteMessage(int column) const {
+    return "Valor de entrada no válido en «" +
+           HeaderRow(EditMode)[static_cast<std::size_t>(column)] +
+           "». Complete el campo o pulse Esc para descartar los cambios.";
+}
+
 void TFEdRad::reportIncomplete(TMaskEdit* field) {
     // Shown once the focus has settled, unless a check has spoken about it meanwhile.
     const int before = messages_;
     QTimer::singleShot(0, this, [this, field, before] {
         if (messages_ != before || !isVisible())
             return;
-        ++messages_;
-        dialogs_.information(
-            QString::fromUtf8("Valor de entrada no válido. Complete el campo o pulse Esc para "
-                              "descartar los cambios."));
+        for (int c = 0; c < kColumns; ++c)
+            if (fieldOf(c) == field) {
+                ++messages_;
+                dialogs_.information(q(incompleteMessage(c)));
+            }
         field->setFocus();
     });
+}
+
+bool TFEdRad::fieldsComplete() {
+    for (int c = 0; c < kColumns; ++c) {
+        // Texts the program puts in a field (a row, the defaults) may be incomplete.
+        auto* masked = dynamic_cast<TMaskEdit*>(fieldOf(c));
+        if (masked && masked->isModified() && !masked->hasAcceptableInput()) {
+            ++messages_;
+            dialogs_.information(q(incompleteMessage(c)));
+            masked->setFocus();
+            return false;
+        }
+    }
+    return true;
 }
 
 void TFEdRad::selectSilently(int row) {
@@ -456,6 +506,8 @@ void TFEdRad::SpeedButton1Click() {
 }
 
 void TFEdRad::SpeedButton2Click() {
+    if (!fieldsComplete())
+        return;
     commitRow(CurrentRow);
     Tabla->SetRow(Tabla->RowCount() - 1);
     const int row = Tabla->Row() + 1;
@@ -479,6 +531,8 @@ void TFEdRad::SpeedButton4Click() {
 }
 
 void TFEdRad::SpeedButton3Click() {
+    if (!fieldsComplete())
+        return;
     commitRow(CurrentRow);
     std::vector<RadiantRow> before;
     for (int row = 1; row < Tabla->RowCount(); ++row)

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 class Dialogs;
 class QCheckBox;
@@ -95,12 +96,18 @@ class TFEdRad : public QDialog {
     RadiantRow fieldTexts() const;
     RadiantRow rowTexts(int row) const;
     void setRowTexts(int row, const RadiantRow& texts);
-    void setFieldTexts(const RadiantRow& texts);
+    // The columns whose text a field could not show.
+    std::vector<int> setFieldTexts(const RadiantRow& texts);
     QWidget* fieldOf(int column) const;
     void reportFault(int column, const std::string& message);
     void setEditing(bool on);
     void selectSilently(int row);
     void reportIncomplete(TMaskEdit* field);
+    // Whether every field the user typed in is complete; the first that is not is reported
+    // and gets the focus, so that Escape can still take the change back.
+    bool fieldsComplete();
+    void reportUnshown(const RadiantRow& texts, const std::vector<int>& columns);
+    std::string incompleteMessage(int column) const;
 
     Dialogs& dialogs_;
     // The field texts as the current row put them there: a commit that changes nothing is none.

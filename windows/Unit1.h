@@ -10,6 +10,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 class ChartView;
 class Dialogs;
@@ -182,6 +183,7 @@ class TForm1 : public QMainWindow {
     void openPanel(QFrame* panel, QWidget* focus);
     void closePanel(QFrame* panel);
     ChartInputs inputs() const;
+    std::vector<bool> driftSelection() const;
     void showControls(const ChartControls& c);
     // What a printout reads of the chart when it runs.
     PrintSources printSources();

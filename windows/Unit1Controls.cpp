@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFrame>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -365,6 +366,15 @@ void TForm1::buildKeys() {
     PaintBox1->onWheel = [this](int notch) { (notch > 0 ? sbZMas : sbZMenos)->click(); };
 }
 
+// One pass over the selection: asking each line whether it is selected searches the whole
+// selection every time, which with the radiant table full cost more than the chart.
+std::vector<bool> TForm1::driftSelection() const {
+    std::vector<bool> selected(static_cast<std::size_t>(lbDesRad->count()), false);
+    for (const QModelIndex& line : lbDesRad->selectionModel()->selectedIndexes())
+        selected[static_cast<std::size_t>(line.row())] = true;
+    return selected;
+}
+
 ChartInputs TForm1::inputs() const {
     ChartInputs in;
     in.toggles = {sbCoord->isChecked(), sbConstelaciones->isChecked(), sbNombres->isChecked(),
@@ -373,9 +383,7 @@ ChartInputs TForm1::inputs() const {
     in.chartIndex = cbCarta->currentIndex();
     in.day = upDia->value();
     in.month = upMes->value();
-    in.driftSelected.resize(static_cast<std::size_t>(lbDesRad->count()));
-    for (int i = 0; i < lbDesRad->count(); ++i)
-        in.driftSelected[static_cast<std::size_t>(i)] = lbDesRad->item(i)->isSelected();
+    in.driftSelected = driftSelection();
     return in;
 }
 
@@ -402,11 +410,14 @@ void TForm1::showControls(const ChartControls& c) {
     SBEscala->setText(QString::number(c.stepScale));
     Dibujarmagnitud1->setChecked(c.markMode);
     PaintBox1->setCursor(c.markMode ? Qt::CrossCursor : Qt::PointingHandCursor);
-    for (int i = 0; i < lbDesRad->count(); ++i) {
-        const auto line = static_cast<std::size_t>(i);
-        const bool selected = line < c.driftSelected.size() && c.driftSelected[line];
-        if (lbDesRad->item(i)->isSelected() != selected)
-            lbDesRad->item(i)->setSelected(selected);
+    if (driftSelection() != c.driftSelected) {
+        QItemSelection selection;
+        for (std::size_t line = 0; line < c.driftSelected.size(); ++line) {
+            const QModelIndex index = lbDesRad->model()->index(static_cast<int>(line), 0);
+            if (c.driftSelected[line])
+                selection.select(index, index);
+        }
+        lbDesRad->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     }
     for (std::size_t i = 0; i < c.status.size(); ++i)
         StatusPanels[i]->setText(QString::fromStdString(c.status[i]));

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include <sys/stat.h>
@@ -103,18 +104,27 @@ TEST(RadiantFile, ReadingRefusesMissingAndTornFilesWhole) {
     EXPECT_TRUE(ReadRadiantRecords(dir.file("fradiante")).error.empty());
 }
 
+TEST(RadiantFile, AFileOverOneMebibyteIsReadRecordByRecordLikeAnyOther) {
+    TempDir dir;
+    const std::vector<Radiant> many(16000, shower("GEM", 3.88f, -0.375f));
+    dir.write("fradiante", RadiantFileBytes(many));
+    const RadiantFileRead read = ReadRadiantRecords(dir.file("fradiante"));
+    EXPECT_EQ(read.error, "");
+    EXPECT_EQ(read.records.size(), 16000u);
+}
+
 TEST(AtomicWrite, ReplacesTheFileKeepingItsModeAndLeavesNoTemporary) {
     TempDir dir;
     dir.write("fradter", std::string("old"));
     ::chmod(dir.file("fradter").c_str(), 0640);
-    EXPECT_EQ(WriteFileAtomically(dir.file("fradter"), Bytes{1, 2, 3, 4}), "");
+    EXPECT_EQ(WriteFileAtomically(dir.file("fradter"), Bytes{1, 2, 3, 4}).words, "");
     EXPECT_EQ(dir.read("fradter"), (Bytes{1, 2, 3, 4}));
     struct stat st {};
     ::stat(dir.file("fradter").c_str(), &st);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
     const mode_t mask = ::umask(022);
-    EXPECT_EQ(WriteFileAtomically(dir.file("new"), Bytes{1}), "");
+    EXPECT_EQ(WriteFileAtomically(dir.file("new"), Bytes{1}).words, "");
     ::umask(mask);
     ::stat(dir.file("new").c_str(), &st);
     EXPECT_EQ(st.st_mode & 0777, 0644u) << "a new file as the user's mask makes it";
@@ -122,7 +132,8 @@ TEST(AtomicWrite, ReplacesTheFileKeepingItsModeAndLeavesNoTemporary) {
 
 TEST(AtomicWrite, AFolderThatIsGoneIsReported) {
     TempDir dir;
-    EXPECT_EQ(WriteFileAtomically(dir.file("gone/fradiante"), Bytes{1}), "su carpeta ya no existe");
+    EXPECT_EQ(WriteFileAtomically(dir.file("gone/fradiante"), Bytes{1}).words,
+              "su carpeta ya no existe");
 }
 
 // Root writes into any folder and file: run through the ctest entry that drops to an ordinary
@@ -133,11 +144,11 @@ TEST(AtomicWrite, ReadOnlyFolderOrFileLeavesTheFileAsItWas) {
     TempDir dir;
     dir.write("fradiante", std::string("old"));
     ::chmod(dir.file("fradiante").c_str(), 0444);
-    EXPECT_EQ(WriteFileAtomically(dir.file("fradiante"), Bytes{9, 9}),
+    EXPECT_EQ(WriteFileAtomically(dir.file("fradiante"), Bytes{9, 9}).words,
               "el archivo está protegido contra escritura");
     ::chmod(dir.file("fradiante").c_str(), 0644);
     ::chmod(dir.path().c_str(), 0555);
-    EXPECT_EQ(WriteFileAtomically(dir.file("fradiante"), Bytes{9, 9}),
+    EXPECT_EQ(WriteFileAtomically(dir.file("fradiante"), Bytes{9, 9}).words,
               "no hay permiso para escribir en su carpeta");
     EXPECT_EQ(dir.read("fradiante"), (Bytes{'o', 'l', 'd'}));
 }
@@ -146,7 +157,47 @@ TEST(AtomicWrite, ThroughALinkTheLinkedFileIsReplaced) {
     TempDir dir;
     dir.write("real", std::string("old"));
     fs::create_symlink(dir.file("real"), dir.file("fradiante"));
-    EXPECT_EQ(WriteFileAtomically(dir.file("fradiante"), Bytes{7}), "");
+    EXPECT_EQ(WriteFileAtomically(dir.file("fradiante"), Bytes{7}).words, "");
     EXPECT_TRUE(fs::is_symlink(dir.file("fradiante")));
     EXPECT_EQ(dir.read("real"), Bytes{7});
+}
+
+// What the system answers is told in words with what to do, never as a bare number; the file
+// in its place (or none) stays as it was and no temporary file is left.
+TEST(AtomicWrite, SystemFailuresAreToldInWordsWithWhatToDo) {
+    TempDir dir;
+    fs::create_directory(dir.file("fradiante"));
+    dir.write("plain", std::string("x"));
+    struct Case {
+        std::string path;
+        const char* words;
+    };
+    const Case cases[] = {
+        {dir.file("fradiante"), "en su lugar hay una carpeta con el mismo nombre"},
+        {dir.file("plain/fradter"), "en su ruta hay un archivo donde debería haber una carpeta"},
+        {dir.file("gone/fradter"), "su carpeta ya no existe"},
+    };
+    for (const Case& c : cases) {
+        const SystemErrorText failure = WriteFileAtomically(c.path, Bytes{1, 2});
+        EXPECT_EQ(failure.words, c.words) << c.path;
+        EXPECT_FALSE(failure.advice.empty()) << c.path;
+    }
+    EXPECT_TRUE(fs::is_directory(dir.file("fradiante")));
+    EXPECT_EQ(dir.read("plain"), Bytes{'x'});
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2);
+    const SystemErrorText unknown = DescribeSystemError(9999);
+    EXPECT_NE(unknown.words.find("el sistema ha rechazado"), std::string::npos);
+    EXPECT_FALSE(unknown.advice.empty());
+}
+
+// A read-only disk is named as such, not as a write-protected file. Run through the ctest entry
+// that mounts one in a private namespace.
+TEST(AtomicWrite, AReadOnlyDiskIsToldAsSuch) {
+    const char* folder = std::getenv("VELUMBRA_READ_ONLY_DIR");
+    if (!folder)
+        GTEST_SKIP() << "needs a read-only disk";
+    const std::string path = std::string(folder) + "/fradiante";
+    const SystemErrorText failure = WriteFileAtomically(path, Bytes{9});
+    EXPECT_EQ(failure.words, "la carpeta está en un disco de solo lectura");
+    EXPECT_FALSE(failure.advice.empty());
 }

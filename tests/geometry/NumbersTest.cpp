@@ -87,3 +87,23 @@ TEST(Round, BeyondTheIntegerRangeIsTheRangeError) {
           -std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()})
         EXPECT_THROW(Round(x), RangeError) << x;
 }
+
+TEST(RoundClearOfHalf, RoundsLikeRoundAwayFromHalvesAndRefusesNearThem) {
+    struct Case {
+        double x;
+        bool clear;
+        long long rounded;
+    };
+    const Case cases[] = {{2.4, true, 2},         {2.6, true, 3},          {-2.4, true, -2},
+                          {-2.6, true, -3},       {-0.3, true, 0},         {7.0, true, 7},
+                          {-7.0, true, -7},       {2.5, false, 0},         {-2.5, false, 0},
+                          {3.5 + 1e-9, false, 0}, {-3.5 - 1e-9, false, 0}, {2e9, false, 0}};
+    for (const Case& c : cases) {
+        long long rounded = 0;
+        EXPECT_EQ(RoundClearOfHalf(c.x, 1e-7, rounded), c.clear) << c.x;
+        EXPECT_EQ(rounded, c.rounded) << c.x;
+        if (c.clear) {
+            EXPECT_EQ(rounded, Round(c.x)) << c.x;
+        }
+    }
+}

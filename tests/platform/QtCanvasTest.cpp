@@ -145,3 +145,45 @@ TEST(QtCanvas, AttributesSurviveFromOnePaintingToTheNext) {
     canvas.end();
     EXPECT_EQ(image.pixelColor(3, 5), QColor(Qt::red));
 }
+
+// On the screen raster a label is written from the pixels Qt painted for it once; on any other
+// surface Qt paints it each time. Both give the same pixels, also for a label the edge cuts.
+TEST(QtCanvas, ScreenLabelsAreThePixelsQtPaints) {
+    struct Case {
+        const char* face;
+        int size;
+        bool bold;
+        Color color;
+        int x, y;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"Arial", 8, true, colors::Black, 10, 10, "PER"},
+        {"MS Sans Serif", 8, false, colors::Green, 30, 40, "12-8"},
+        {"Arial", 5, false, colors::Red, -6, 50, "ETA"},
+        {"Arial", 8, true, colors::Black, 70, -4, "T12"},
+        {"DejaVu Sans Condensed", 7, true, colors::Blue, 55, 70, "17"},
+        {"Arial", 8, false, colors::Black, 40, 88, "Gem\xEDnidas"},
+    };
+    for (const Case& c : cases) {
+        QImage screen(100, 100, QImage::Format_RGB32);
+        QImage other(100, 100, QImage::Format_RGB888);
+        for (QImage* image : {&screen, &other}) {
+            image->fill(Qt::white);
+            QtCanvas canvas;
+            canvas.begin(image);
+            canvas.font = Font{c.face, c.size, c.bold, c.color};
+            canvas.brush = {255, 255, 200};
+            canvas.TextOut(c.x, c.y, c.text);
+            canvas.end();
+        }
+        int inked = 0;
+        for (int y = 0; y < 100; ++y)
+            for (int x = 0; x < 100; ++x) {
+                ASSERT_EQ(screen.pixelColor(x, y), other.pixelColor(x, y))
+                    << c.text << " at " << x << "," << y;
+                inked += screen.pixelColor(x, y) == QColor(c.color.r, c.color.g, c.color.b);
+            }
+        EXPECT_GT(inked, 8) << c.text;
+    }
+}

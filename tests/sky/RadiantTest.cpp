@@ -179,6 +179,32 @@ TEST(LoadRadiants, TableHolds301AndTheNextNamesTheFileBeingRead) {
     }
 }
 
+// The main window goes on after each error: an overflow is told once, naming the file whose
+// record did not fit, and the file read after it adds nothing and raises nothing.
+TEST(LoadRadiants, AnOverflowIsToldOnceNamingTheFileThatOverflowed) {
+    struct Case {
+        int imo, ter;
+        const char* file;
+    };
+    for (const Case& c : {Case{305, 4, "fradiante"}, Case{302, 0, "fradiante"},
+                          Case{301, 3, "fradter"}, Case{250, 60, "fradter"}}) {
+        TempDir dir;
+        dir.write("fradiante", RadiantFileBytes(numbered(c.imo, "AAA")));
+        dir.write("fradter", RadiantFileBytes(numbered(c.ter, "T11")));
+        RadiantTable table;
+        std::vector<std::string> lines;
+        std::vector<std::string> named;
+        LoadRadiants(table, lines, dir.path(), [&](const VelumbraError& e) {
+            EXPECT_NE(dynamic_cast<const RangeError*>(&e), nullptr) << e.what();
+            named.push_back(e.file());
+        });
+        EXPECT_EQ(named, std::vector<std::string>{dir.file(c.file)}) << c.imo << "+" << c.ter;
+        EXPECT_EQ(table.count(), 301);
+        ASSERT_EQ(lines.size(), 301u);
+        EXPECT_EQ(lines[300], RadiantLine(table.at(300)));
+    }
+}
+
 TEST(LoadRadiants, MissingOrTornFilesStopWithTableAndLinesInStep) {
     TempDir dir;
     RadiantTable table;

@@ -49,7 +49,7 @@ TEST(WholeFile, EveryFailureKeepsTheOlderFileAndLeavesNoTemporary) {
              writeText(t, "%PDF-1.4 cortado");
              return true;
          },
-         [](const std::string&) { return false; }, "el disco dio un error de escritura"},
+         [](const std::string&) { return false; }, "el disco ha dado un error al leer o escribir"},
     };
     for (const auto& c : cases) {
         TempDir dir;
@@ -76,8 +76,10 @@ TEST(WholeFile, AFolderInTheFilesPlaceIsNamedAsSuchInSpanish) {
         WriteWholeFile(dir.file("carta.bmp"), "No se pudo guardar la carta como imagen", {'B'});
         FAIL() << "a folder was written over";
     } catch (const VelumbraError& e) {
-        EXPECT_EQ(std::string(e.what()),
-                  "No se pudo guardar la carta como imagen: hay una carpeta con ese nombre.");
+        EXPECT_EQ(
+            std::string(e.what()),
+            "No se pudo guardar la carta como imagen: en su lugar hay una carpeta con el mismo "
+            "nombre.");
         EXPECT_EQ(e.file(), dir.file("carta.bmp"));
         EXPECT_FALSE(e.advice().empty());
     }
