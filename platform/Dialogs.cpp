@@ -1,5 +1,6 @@
 #include "platform/Dialogs.h"
 
+#include "platform/PrintPreview.h"
 #include "platform/QtPrinter.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QProgressDialog>
+#include <QScreen>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -88,6 +90,17 @@ int QtDialogs::printDialog(Printer& printer) {
     // print the count squared.
     device.setCopyCount(1);
     return copies;
+}
+
+bool QtDialogs::printPreview(Printer& printer, const std::function<void(Printer&)>& pages) {
+    auto* qt = dynamic_cast<QtPrinter*>(&printer);
+    if (!qt)
+        return false;
+    PrintPreview preview(*qt, pages, owner());
+    // Large enough to read a whole page; the toolbar zooms further.
+    if (const QScreen* screen = preview.screen())
+        preview.resize(screen->availableSize() * 0.8);
+    return preview.run();
 }
 
 std::unique_ptr<Progress> QtDialogs::progress(const std::string& title, int steps) {

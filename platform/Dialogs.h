@@ -34,6 +34,7 @@ class QtDialogs : public Dialogs {
     QString saveFileName(const QString& title, const QString& filter,
                          const QString& suffix) override;
     int printDialog(Printer& printer) override;
+    bool printPreview(Printer& printer, const std::function<void(Printer&)>& pages) override;
     std::string savePictureDialog() override;
     std::unique_ptr<Progress> progress(const std::string& title, int steps) override;
 };

@@ -195,20 +195,30 @@ void TForm1::SpeedButton7Click() {
 }
 
 void TForm1::SpeedButton9Click() {
+    choosePrintout(false);
+}
+
+void TForm1::Vistaprevia1Click() {
+    choosePrintout(true);
+}
+
+void TForm1::choosePrintout(bool forPreview) {
     if (!FImpresion)
         return;
     model_.read(inputs());
     FImpresion->offerSheet(model_.radiantsShown());
-    if (dialogs_.exec(*FImpresion) != QDialog::Accepted)
+    FImpresion->offerListings(forPreview);
+    const int answer = dialogs_.exec(*FImpresion);
+    if (answer != QDialog::Accepted && answer != TFImpresion::Preview)
         return;
     PrintSources sources = printSources();
     if (FImpresion->sheetChosen() && SelectSheetRadiants(sources).empty()) {
         dialogs_.information(QString::fromStdString(NothingOnSheetMessage(sources)));
         return;
     }
-    const PrintChoice choice =
-        FImpresion->sheetChosen() ? PrintChoice::ActiveRadiants : PrintChoice::Chart;
-    Guarded(dialogs_, [&] { PrintCommand(choice, dialogs_, printer_, sources); });
+    const auto command = answer == TFImpresion::Preview ? PreviewCommand : PrintCommand;
+    Guarded(dialogs_,
+            [&] { command(FImpresion->choice(), dialogs_, printer_, sources, model_.dataDir()); });
 }
 
 PrintSources TForm1::printSources() {

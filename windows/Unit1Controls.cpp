@@ -282,6 +282,10 @@ void TForm1::buildMenu() {
     Exportaratlas1->setObjectName(QStringLiteral("Exportaratlas1"));
     connect(Exportaratlas1, &QAction::triggered, this, [this] { Exportaratlas1Click(); });
     file->insertAction(Salir1, Exportaratlas1);
+    Vistaprevia1 = new QAction(QStringLiteral("Vista previa..."), this);
+    Vistaprevia1->setObjectName(QStringLiteral("Vistaprevia1"));
+    connect(Vistaprevia1, &QAction::triggered, this, [this] { Vistaprevia1Click(); });
+    file->insertAction(Salir1, Vistaprevia1);
     QMenu* edit = menuBar()->addMenu(QString::fromUtf8("&Edición"));
     Dibujarmagnitud1 = edit->addAction(QStringLiteral("Dibujo de magnitudes"), this,
                                        [this] { Dibujarmagnitud1Click(); });
