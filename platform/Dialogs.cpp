@@ -112,9 +112,16 @@ std::string QtDialogs::savePictureDialog() {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters({QStringLiteral("Bitmaps (*.bmp)"), QStringLiteral("PNG (*.png)")});
-    // Added before the overwrite question, so the question names the file that is written.
-    dialog.setDefaultSuffix(QStringLiteral("bmp"));
+    const QStringList filters{QStringLiteral("Bitmaps (*.bmp)"), QStringLiteral("PNG (*.png)"),
+                              QStringLiteral("SVG (*.svg)")};
+    const QStringList suffixes{QStringLiteral("bmp"), QStringLiteral("png"), QStringLiteral("svg")};
+    dialog.setNameFilters(filters);
+    // Added before the overwrite question, so the question names the file that is written: the
+    // type of the filter chosen.
+    dialog.setDefaultSuffix(suffixes.first());
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
+        dialog.setDefaultSuffix(suffixes.value(filters.indexOf(filter), suffixes.first()));
+    });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().first().toStdString();

@@ -20,8 +20,9 @@ class OutputDialogs {
     // when the user asks to print them from it: the caller goes on to the print dialog. A
     // failure of `pages` is raised here, after the preview closed.
     virtual bool printPreview(Printer& printer, const std::function<void(Printer&)>& pages) = 0;
-    // The save-picture dialog: the chosen file name, with ".bmp" added to a name without
-    // extension; empty when cancelled. It has asked before replacing an existing file.
+    // The save-picture dialog, offering BMP, PNG and SVG: the chosen file name, with the chosen
+    // type's extension (".bmp" at first) added to a name without one; empty when cancelled. It
+    // has asked before replacing an existing file.
     virtual std::string savePictureDialog() = 0;
     // A progress window with a cancel button, shown while the returned object lives.
     virtual std::unique_ptr<Progress> progress(const std::string& title, int steps) = 0;

@@ -18,6 +18,7 @@
 #include "platform/PictureFile.h"
 #include "platform/Printer.h"
 #include "platform/UpDownField.h"
+#include "platform/VectorPicture.h"
 #include "render/Layers.h"
 #include "windows/AtlasExport.h"
 #include "windows/UAcercade.h"
@@ -243,6 +244,11 @@ void TForm1::SpeedButton5Click() {
     const std::string name = dialogs_.savePictureDialog();
     if (name.empty())
         return;
+    if (IsVectorPictureName(name)) {
+        const PrintSources sources = printSources();
+        Guarded(dialogs_, [&] { SaveVectorChart(sources, name); });
+        return;
+    }
     model_.read(inputs());
     QImage picture(PaintBox1->buffer().size(), PaintBox1->buffer().format());
     canvas_.begin(&picture);

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QImage>
 
+#include <algorithm>
+
 namespace {
 
 // Rows [from, to) of two pictures are the same.
@@ -76,4 +78,18 @@ TEST_F(SavePicture, ACancelledDialogWritesNothingAndAFailedWriteNamesTheFile) {
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("falta/carta.bmp")));
     EXPECT_TRUE(sameRows(before, screen(), 0, 450));
+}
+
+TEST_F(SavePicture, AnSvgNameSavesTheVectorChartAndLeavesTheScreenAsItWas) {
+    start();
+    const QImage before = screen();
+    dialogs.pictureNames = {dir.file("carta.svg"), dir.file("falta/carta.svg")};
+    form->SpeedButton5Click();
+    const auto svg = dir.read("carta.svg");
+    const std::string head(svg.begin(), svg.begin() + std::min<std::size_t>(svg.size(), 200));
+    EXPECT_NE(head.find("<svg"), std::string::npos);
+    EXPECT_TRUE(sameRows(before, screen(), 0, 450));
+    form->SpeedButton5Click();
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("falta/carta.svg")));
 }
