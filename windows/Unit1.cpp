@@ -15,6 +15,7 @@
 #include "platform/FileSizeSignal.h"
 #include "platform/Glyphs.h"
 #include "platform/Logo.h"
+#include "platform/NightMode.h"
 #include "platform/PictureFile.h"
 #include "platform/Printer.h"
 #include "platform/UpDownField.h"
@@ -127,7 +128,7 @@ void TForm1::changeChart(const std::function<void()>& command) {
 
 void TForm1::RedrawChart() {
     model_.read(inputs());
-    canvas_.begin(&PaintBox1->buffer());
+    canvas_.begin(&PaintBox1->buffer(), Modonocturno1->isChecked() ? Inks::Night : Inks::AsDrawn);
     Guarded(dialogs_, [this] { model_.draw(canvas_); });
     canvas_.end();
     showControls(model_.controls());
@@ -220,6 +221,12 @@ void TForm1::choosePrintout(bool forPreview) {
     const auto command = answer == TFImpresion::Preview ? PreviewCommand : PrintCommand;
     Guarded(dialogs_,
             [&] { command(FImpresion->choice(), dialogs_, printer_, sources, model_.dataDir()); });
+}
+
+void TForm1::Modonocturno1Click() {
+    RememberNightMode(Modonocturno1->isChecked());
+    ShowNightMode(Modonocturno1->isChecked(), *this);
+    RedrawChart();
 }
 
 PrintSources TForm1::printSources() {

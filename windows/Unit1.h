@@ -71,6 +71,7 @@ class TForm1 : public QMainWindow {
     void SpeedButton7Click();
     void SpeedButton9Click();
     void Vistaprevia1Click();
+    void Modonocturno1Click();
     void SpeedButton5Click();
     void RadiantesIMO1Click();
     void RadiantesdeTerentjeva2Click();
@@ -143,6 +144,7 @@ class TForm1 : public QMainWindow {
     std::array<QLabel*, 5> StatusPanels{};
     QAction* Salir1;
     QAction* Vistaprevia1;
+    QAction* Modonocturno1;
     QAction* Planificarlanoche1;
     QAction* Exportaratlas1;
     QAction* Dibujarmagnitud1;
