@@ -1,11 +1,8 @@
-#include "platform/VectorPicture.h"
 #include "geometry/Calendar.h"
 #include "output/ChartPage.h"
 #include "output/ChartSquare.h"
 #include "platform/RecordingPrinter.h"
 #include "tests/support/SkyFixtures.h"
-
-#include <QSvgRenderer>
 
 #include <gtest/gtest.h>
 
@@ -55,19 +52,4 @@ TEST_F(VectorPicture, TheSquareIsDrawnAsThePrintedPagesChart) {
     // Blanked like the page, then captioned.
     EXPECT_EQ(square.of(CanvasOp::Fill).size(), 4u);
     EXPECT_EQ(square.ops.back().text, "X0=175.00 Y0=175.00");
-}
-
-TEST_F(VectorPicture, TheSvgIs450UnitsWideWithItsLabelsAsText) {
-    const std::string svg = VectorChart(sources);
-    QSvgRenderer renderer(QByteArray::fromStdString(svg));
-    ASSERT_TRUE(renderer.isValid());
-    EXPECT_EQ(renderer.viewBox(), QRect(0, 0, kChartSquareSide, kChartSquareSide));
-    // 450 pixels at the 96 dpi browsers and Inkscape take.
-    EXPECT_NE(svg.find("<svg width=\"119.063mm\" height=\"119.063mm\""), std::string::npos);
-    for (const char* text : {">PER<", ">CAS<", ">Fecha de radiantes: 12 de Agosto<",
-                             ">Centro de la carta (J2000).  AR: 30    DEC: 56<"})
-        EXPECT_NE(svg.find(text), std::string::npos) << text;
-    EXPECT_EQ(svg.find("<image"), std::string::npos);
-    EXPECT_TRUE(IsVectorPictureName("/tmp/Carta.SVG"));
-    EXPECT_FALSE(IsVectorPictureName("/tmp/svg.png"));
 }
