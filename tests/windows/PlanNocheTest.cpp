@@ -132,6 +132,20 @@ TEST_F(PlanNoche, ThePdfIsWrittenWholeOrNotAtAll) {
     EXPECT_EQ(dialogs.errors.size(), 1);
 }
 
+TEST_F(PlanNoche, ThePreviewShowsThePlanAndItsImprimirGoesOnToThePdf) {
+    auto w = open();
+    fillMadrid(*w);
+    for (const bool print : {false, true}) {
+        dialogs.previewed.jobs.clear();
+        dialogs.previewPrints = print;
+        dialogs.saveAnswer = QString::fromStdString(dir.file(print ? "si.pdf" : "no.pdf"));
+        w->bVistaPreviaClick();
+        ASSERT_EQ(dialogs.previewed.jobs.size(), 1u);
+        EXPECT_EQ(dialogs.previewed.jobs[0].title, "Plan de la noche");
+        EXPECT_EQ(QFile::exists(dialogs.saveAnswer), print);
+    }
+}
+
 TEST_F(PlanNoche, TheMenuItemOpensTheWindow) {
     form->Planificarlanoche1->trigger();
     EXPECT_EQ(dialogs.execs, 1);
