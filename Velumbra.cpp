@@ -1,6 +1,7 @@
 // Program entry: finds the data, creates the four windows in their order and runs the event loop.
 #include "platform/DataLocation.h"
 #include "platform/Dialogs.h"
+#include "platform/NightMode.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtPrinter.h"
 #include "windows/UAcercade.h"
@@ -61,6 +62,8 @@ int main(int argc, char* argv[]) {
     Form1.AboutBox = &AboutBox;
     Form1.FEdRad = &FEdRad;
     Form1.FImpresion = &FImpresion;
+    if (RememberedNightMode())
+        Form1.Modonocturno1->trigger();
     Form1.show();
     // The window's size and place are the user's from one run to the next.
     QSettings settings(QStringLiteral("Velumbra"), QStringLiteral("Velumbra"));

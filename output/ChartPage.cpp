@@ -25,9 +25,11 @@ const std::pair<int, const char*> kFormLines[] = {
     {85, "NOTAS:"},
 };
 
-// Everything outside the chart square is wiped, then the frame drawn again: a white text cell
-// crossing the chart edge must not leave a hole in it.
-void blankMargins(Canvas& c, const ViewState& v, int w1, int h1) {
+} // namespace
+
+// The frame is drawn again: a white text cell crossing the chart edge must not leave a hole in
+// it.
+void BlankAroundChart(Canvas& c, const ViewState& v, int w1, int h1) {
     const int m = v.PrintMargin;
     const int side = static_cast<int>(Round(5000.0 * v.PrintFactor));
     c.brush = colors::White;
@@ -38,11 +40,13 @@ void blankMargins(Canvas& c, const ViewState& v, int w1, int h1) {
     DrawFramePrint(c, v);
 }
 
+namespace {
+
 void drawPage(Canvas& c, PrintSources& s, const Bitmap& logo, int w1, int h1) {
     // Every page starts from the same font, whatever the previous printout left.
     c.font = Font{"Arial", 8, false, colors::Black};
     DrawChartPrint(c, s.view, s.sky, s.options);
-    blankMargins(c, s.view, w1, h1);
+    BlankAroundChart(c, s.view, w1, h1);
     c.brush = colors::Black;
     PrintObservingForm(c, s, logo);
 }

@@ -13,5 +13,8 @@ void PrintObservingForm(Canvas& c, const PrintSources& sources, const Bitmap& lo
 // The logo with "TALVIK" beside it, and the society lines above the chart.
 void PrintChartHeader(Canvas& c, const ViewState& v, const Bitmap& logo);
 
+// Wipes everything outside the chart square of a page reaching to (w1, h1), in white.
+void BlankAroundChart(Canvas& c, const ViewState& v, int w1, int h1);
+
 // Left edge of the header column: Round(200 x PrintUnit + 10).
 int ColumnX(const ViewState& v);

@@ -1,6 +1,7 @@
 #pragma once
 // The print command: the chart page, or the sheet of the radiants active on the chart date,
-// as many copies as the print dialog asks, each copy its own job.
+// as many copies as the print dialog asks, each copy its own job; or a radiant listing. Each
+// may be seen first in the print preview.
 #include "geometry/ViewState.h"
 #include "platform/OutputDialogs.h"
 #include "platform/Printer.h"
@@ -9,9 +10,10 @@
 #include "sky/SkyData.h"
 
 #include <functional>
+#include <string>
 
 // The choice of the print choice dialog.
-enum class PrintChoice { Chart, ActiveRadiants };
+enum class PrintChoice { Chart, ActiveRadiants, ImoListing, TerentjevaListing };
 
 // What the printouts read of the main window when the command runs.
 struct PrintSources {
@@ -31,6 +33,15 @@ struct PrintSources {
 // Shows the print dialog; when it is confirmed, runs printOne once per copy.
 void PrintCopies(OutputDialogs& dialogs, Printer& printer, const std::function<void()>& printOne);
 
-// The command once the choice dialog was confirmed with `choice`.
+// The command once the choice dialog was confirmed with `choice`; the listings read their file
+// in `dataDir` and are printed once, the printer making the copies.
 void PrintCommand(PrintChoice choice, OutputDialogs& dialogs, Printer& printer,
-                  PrintSources& sources);
+                  PrintSources& sources, const std::string& dataDir);
+
+// One copy of the choice's pages; the listings read their file in `dataDir`.
+void PrintChoicePages(PrintChoice choice, Printer& printer, PrintSources& sources,
+                      const std::string& dataDir);
+
+// The preview of the choice first; its "Imprimir" goes on to the print command.
+void PreviewCommand(PrintChoice choice, OutputDialogs& dialogs, Printer& printer,
+                    PrintSources& sources, const std::string& dataDir);

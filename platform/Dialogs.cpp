@@ -1,5 +1,6 @@
 #include "platform/Dialogs.h"
 
+#include "platform/PrintPreview.h"
 #include "platform/QtPrinter.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QProgressDialog>
+#include <QScreen>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -104,6 +106,17 @@ int QtDialogs::printDialog(Printer& printer) {
     return copies;
 }
 
+bool QtDialogs::printPreview(Printer& printer, const std::function<void(Printer&)>& pages) {
+    auto* qt = dynamic_cast<QtPrinter*>(&printer);
+    if (!qt)
+        return false;
+    PrintPreview preview(*qt, pages, owner());
+    // Large enough to read a whole page; the toolbar zooms further.
+    if (const QScreen* screen = preview.screen())
+        preview.resize(screen->availableSize() * 0.8);
+    return preview.run();
+}
+
 std::unique_ptr<Progress> QtDialogs::progress(const std::string& title, int steps) {
     return std::make_unique<QtProgress>(title, steps);
 }
@@ -113,9 +126,16 @@ std::string QtDialogs::savePictureDialog() {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters({QStringLiteral("Bitmaps (*.bmp)"), QStringLiteral("PNG (*.png)")});
-    // Added before the overwrite question, so the question names the file that is written.
-    dialog.setDefaultSuffix(QStringLiteral("bmp"));
+    const QStringList filters{QStringLiteral("Bitmaps (*.bmp)"), QStringLiteral("PNG (*.png)"),
+                              QStringLiteral("SVG (*.svg)")};
+    const QStringList suffixes{QStringLiteral("bmp"), QStringLiteral("png"), QStringLiteral("svg")};
+    dialog.setNameFilters(filters);
+    // Added before the overwrite question, so the question names the file that is written: the
+    // type of the filter chosen.
+    dialog.setDefaultSuffix(suffixes.first());
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
+        dialog.setDefaultSuffix(suffixes.value(filters.indexOf(filter), suffixes.first()));
+    });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().first().toStdString();

@@ -41,6 +41,7 @@ class QtDialogs : public Dialogs {
     QString folderName(const QString& title) override;
     QStringList openFileNames(const QString& title, const QString& filter) override;
     int printDialog(Printer& printer) override;
+    bool printPreview(Printer& printer, const std::function<void(Printer&)>& pages) override;
     std::string savePictureDialog() override;
     std::unique_ptr<Progress> progress(const std::string& title, int steps) override;
 };

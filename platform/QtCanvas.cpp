@@ -1,5 +1,6 @@
 #include "platform/QtCanvas.h"
 
+#include "platform/NightInks.h"
 #include "render/Bitmap.h"
 #include "sky/Ansi.h"
 
@@ -41,9 +42,10 @@ QtCanvas::~QtCanvas() {
     end();
 }
 
-void QtCanvas::begin(QPaintDevice* device) {
+void QtCanvas::begin(QPaintDevice* device, Inks inks) {
     end();
     dpi_ = device->logicalDpiY() > 0 ? device->logicalDpiY() : 96;
+    night_ = inks == Inks::Night;
     // The image's bits are taken before the painter opens on them; both then write in place.
     if (device->devType() == QInternal::Image)
         raster_.attach(static_cast<QImage*>(device));
@@ -52,6 +54,10 @@ void QtCanvas::begin(QPaintDevice* device) {
     painter_ = std::make_unique<QPainter>(device);
     painter_->setRenderHint(QPainter::Antialiasing, false);
     painter_->setRenderHint(QPainter::TextAntialiasing, false);
+    const QPaintEngine* engine = painter_->paintEngine();
+    characters_ =
+        engine && (engine->type() == QPaintEngine::SVG || engine->type() == QPaintEngine::Picture);
+    lineScale_ = 1;
     penApplied_ = brushApplied_ = false;
     fontEntry_ = paintedFont_ = nullptr;
 }
@@ -68,14 +74,18 @@ void QtCanvas::end() {
     raster_.detach();
 }
 
+Color QtCanvas::ink(Color c) const {
+    return night_ ? NightInk(c) : c;
+}
+
 void QtCanvas::applyPen() {
     if (penApplied_ && samePen(appliedPen_, pen))
         return;
-    QPen p(toQ(pen.color));
+    QPen p(toQ(ink(pen.color)));
     // Only the screen raster keeps hair lines; on paper a width is device pixels, so a
     // 1200 dpi page gets the thin line a printer driver draws, not a viewer's hairline.
     const int width = raster_.attached() && pen.width <= 1 ? 0 : std::max(1, pen.width);
-    p.setWidth(width);
+    p.setWidthF(width * lineScale_);
     p.setCapStyle(Qt::FlatCap);
     p.setJoinStyle(Qt::MiterJoin);
     if (pen.style == PenStyle::Solid) {
@@ -84,7 +94,7 @@ void QtCanvas::applyPen() {
         // The screen's dots (3 on, 3 off) and dashes (18 on, 6 off) at 96 dpi, kept the same
         // length on any device. Qt counts a pattern in pen widths and its own patterns are a
         // few widths long, which at 1200 dpi print as a solid line.
-        const qreal scale = dpi_ / 96.0 / std::max(1, width);
+        const qreal scale = dpi_ / 96.0 / (std::max(1, width) * lineScale_);
         const qreal on = (pen.style == PenStyle::Dot ? 3 : 18) * scale;
         const qreal off = (pen.style == PenStyle::Dot ? 3 : 6) * scale;
         p.setDashPattern({on, off});
@@ -97,7 +107,7 @@ void QtCanvas::applyPen() {
 void QtCanvas::applyBrush() {
     if (brushApplied_ && appliedBrush_ == brush)
         return;
-    painter_->setBrush(toQ(brush));
+    painter_->setBrush(toQ(ink(brush)));
     appliedBrush_ = brush;
     brushApplied_ = true;
 }
@@ -185,7 +195,7 @@ void QtCanvas::drawLine(Point from, Point to) {
     // Qt's own cosmetic lines leave out whichever end comes last in its drawing order; the
     // screen walks each line itself, from its start up to, not including, its end.
     if (raster_.attached() && pen.width <= 1) {
-        raster_.line(from, to, pen);
+        raster_.line(from, to, Pen{ink(pen.color), pen.width, pen.style});
         return;
     }
     applyPen();
@@ -196,7 +206,7 @@ void QtCanvas::Ellipse(int left, int top, int right, int bottom) {
     if (!painter_ || right <= left || bottom <= top)
         return;
     if (raster_.attached() && pen.width <= 1) {
-        raster_.ellipse(left, top, right, bottom, pen.color, brush);
+        raster_.ellipse(left, top, right, bottom, ink(pen.color), ink(brush));
         return;
     }
     applyPen();
@@ -208,11 +218,11 @@ void QtCanvas::SetPixel(int x, int y, Color c) {
     if (!painter_)
         return;
     if (raster_.attached()) {
-        raster_.pixel(x, y, c);
+        raster_.pixel(x, y, ink(c));
         return;
     }
     penApplied_ = false;
-    painter_->setPen(QPen(toQ(c), 0));
+    painter_->setPen(QPen(toQ(ink(c)), 0));
     painter_->drawPoint(x, y);
 }
 
@@ -234,18 +244,22 @@ void QtCanvas::TextOut(int x, int y, const std::string& text) {
         return;
     if (raster_.attached()) {
         raster_.fill(cell.left(), cell.top(), cell.left() + cell.width(),
-                     cell.top() + cell.height(), brush);
+                     cell.top() + cell.height(), ink(brush));
         if (t.inkPlain) {
             for (const FontEntry::Text::Run& run : t.ink)
-                raster_.fill(x + run.x0, y + run.dy, x + run.x1, y + run.dy + 1, font.color);
+                raster_.fill(x + run.x0, y + run.dy, x + run.x1, y + run.dy + 1, ink(font.color));
             return;
         }
     } else {
-        painter_->fillRect(cell, toQ(brush));
+        painter_->fillRect(cell, toQ(ink(brush)));
     }
-    painter_->setPen(toQ(font.color));
+    painter_->setPen(toQ(ink(font.color)));
     penApplied_ = false;
     const QPointF baseline(x, y + f.metrics.ascent());
+    if (characters_) {
+        painter_->drawText(baseline, FromAnsi(text));
+        return;
+    }
     for (const QGlyphRun& run : t.glyphs)
         painter_->drawGlyphRun(baseline, run);
 }
@@ -262,10 +276,10 @@ void QtCanvas::FillRect(int left, int top, int right, int bottom) {
     if (!painter_ || right <= left || bottom <= top)
         return;
     if (raster_.attached()) {
-        raster_.fill(left, top, right, bottom, brush);
+        raster_.fill(left, top, right, bottom, ink(brush));
         return;
     }
-    painter_->fillRect(QRect(left, top, right - left, bottom - top), toQ(brush));
+    painter_->fillRect(QRect(left, top, right - left, bottom - top), toQ(ink(brush)));
 }
 
 void QtCanvas::StretchDraw(int left, int top, int right, int bottom, const Bitmap& picture) {
@@ -275,7 +289,7 @@ void QtCanvas::StretchDraw(int left, int top, int right, int bottom, const Bitma
     for (int y = 0; y < picture.height; ++y) {
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < picture.width; ++x) {
-            const Color c = picture.pixels[static_cast<std::size_t>(y * picture.width + x)];
+            const Color c = ink(picture.pixels[static_cast<std::size_t>(y * picture.width + x)]);
             row[x] = qRgb(c.r, c.g, c.b);
         }
     }

@@ -26,16 +26,23 @@ QString FromAnsi(const std::string& text);
 // The classic Windows face the chart asks for resolves to its closest metric twin here.
 void InstallFontSubstitutes();
 
+// The colours a canvas puts on its device: as the layers ask, or in the night's reds.
+enum class Inks { AsDrawn, Night };
+
 class QtCanvas : public Canvas {
   public:
     QtCanvas() = default;
     ~QtCanvas() override;
 
     // Starts painting on a device (aliased); the device's resolution sizes the fonts.
-    void begin(QPaintDevice* device);
+    void begin(QPaintDevice* device, Inks inks = Inks::AsDrawn);
     void end();
     // Nothing is painted outside the box from (0, 0) to (width, height), exclusive.
     void clipTo(int width, int height);
+    // Lines as wide as `units` device units for each unit of pen width, from now to end(): a
+    // vector picture drawn at paper resolution keeps the screen's line widths at the size it is
+    // shown at.
+    void setLineScale(double units) { lineScale_ = units; }
     // Whether painting has begun and the device accepted it.
     bool active() const { return painter_ && painter_->isActive(); }
 
@@ -51,6 +58,7 @@ class QtCanvas : public Canvas {
     void drawLine(Point from, Point to) override;
 
   private:
+    Color ink(Color c) const;
     void applyPen();
     void applyBrush();
     // A font with its metrics and the texts measured in it: the chart writes the same few
@@ -80,6 +88,11 @@ class QtCanvas : public Canvas {
 
     std::unique_ptr<QPainter> painter_;
     int dpi_ = 96;
+    bool night_ = false;
+    // Pictures (the print preview's pages) and SVG files keep as text only what is written as
+    // characters: glyph runs become outlines there.
+    bool characters_ = false;
+    double lineScale_ = 1;
     // Screen and bitmaps follow the pixel rules exactly; paper is left to Qt.
     PixelRaster raster_;
     // What the painter holds, so attributes are only handed to it when they change.

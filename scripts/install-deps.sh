@@ -3,7 +3,8 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-liberation fonts-dejavu-core
     fonts-dejavu-extra qt6-translations-l10n xvfb xauth xdotool imagemagick tesseract-ocr
-    locales python3 libnova-dev qt6-charts-dev libqt6sql6-sqlite poppler-utils cups cups-filters ghostscript
+    locales python3 libnova-dev qt6-charts-dev libqt6sql6-sqlite qt6-svg-dev librsvg2-bin
+    poppler-utils cups cups-filters ghostscript
     printer-driver-cups-pdf clang libclang-rt-14-dev
     desktop-file-utils appstream lintian dpkg-dev fakeroot x11-utils)
 missing=()

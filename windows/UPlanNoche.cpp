@@ -8,6 +8,7 @@
 #include "platform/PlanPlot.h"
 #include "platform/PlanSettings.h"
 #include "platform/QtCanvas.h"
+#include "platform/QtPrinter.h"
 #include "sky/Errors.h"
 
 #include <QComboBox>
@@ -93,10 +94,13 @@ TFPlanNoche::TFPlanNoche(const RadiantTable& radiants, int day, int month, Dialo
     bCalcular->setDefault(true);
     bImprimir = new QPushButton(QStringLiteral("Imprimir en PDF..."), this);
     bImprimir->setObjectName(QStringLiteral("bImprimir"));
+    bVistaPrevia = new QPushButton(QStringLiteral("Vista previa..."), this);
+    bVistaPrevia->setObjectName(QStringLiteral("bVistaPrevia"));
     auto* close = new QPushButton(QStringLiteral("Cerrar"), this);
     close->setObjectName(QStringLiteral("bCerrar"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(bCalcular);
+    buttons->addWidget(bVistaPrevia);
     buttons->addWidget(bImprimir);
     buttons->addStretch(1);
     buttons->addWidget(close);
@@ -110,6 +114,7 @@ TFPlanNoche::TFPlanNoche(const RadiantTable& radiants, int day, int month, Dialo
 
     connect(bCalcular, &QPushButton::clicked, this, [this] { bCalcularClick(); });
     connect(bImprimir, &QPushButton::clicked, this, [this] { bImprimirClick(); });
+    connect(bVistaPrevia, &QPushButton::clicked, this, [this] { bVistaPreviaClick(); });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     connect(cbGrafico, &QComboBox::activated, this, [this] { cbGraficoChange(); });
     PlanRequest shown;
@@ -221,4 +226,20 @@ void TFPlanNoche::bImprimirClick() {
             return true;
         });
     });
+}
+
+void TFPlanNoche::bVistaPreviaClick() {
+    if (!bCalcularClick())
+        return;
+    // The PDF printer the plan is written with, its pages as they come out.
+    QtPrinter pdf{QString()};
+    bool print = false;
+    Guarded(dialogs_, [&] {
+        print = dialogs_.printPreview(pdf, [this](Printer& printer) {
+            PrintNightPlan(printer, plan_, request_,
+                           {LoadLogo(DataDir), cbGrafico->currentIndex() == 1});
+        });
+    });
+    if (print)
+        bImprimirClick();
 }

@@ -36,12 +36,15 @@ class TFPlanNoche : public QDialog {
     PlanPlot* grafico;
     QPushButton* bCalcular;
     QPushButton* bImprimir;
+    QPushButton* bVistaPrevia;
     // The data folder, where the page's society logo is read.
     std::string DataDir;
 
     // Validates the fields and computes the plan; false (after a message) when a field is bad.
     bool bCalcularClick();
     void bImprimirClick();
+    // The plan's pages as the PDF would hold them; "Imprimir" goes on to the PDF.
+    void bVistaPreviaClick();
     void cbGraficoChange();
     const NightPlan& plan() const { return plan_; }
 

@@ -15,9 +15,11 @@
 #include "platform/FileSizeSignal.h"
 #include "platform/Glyphs.h"
 #include "platform/Logo.h"
+#include "platform/NightMode.h"
 #include "platform/PictureFile.h"
 #include "platform/Printer.h"
 #include "platform/UpDownField.h"
+#include "platform/VectorPicture.h"
 #include "render/Layers.h"
 #include "windows/AtlasExport.h"
 #include "windows/ObservationTransfer.h"
@@ -146,7 +148,7 @@ void TForm1::RedrawChart() {
     if (side == model_.view().ChartSize) {
         if (buffer.width() != side)
             buffer = QImage(side, side, QImage::Format_RGB32);
-        canvas_.begin(&buffer);
+        canvas_.begin(&buffer, Modonocturno1->isChecked() ? Inks::Night : Inks::AsDrawn);
         Guarded(dialogs_, [this] { model_.draw(canvas_); });
         canvas_.end();
     } else {
@@ -159,7 +161,7 @@ void TForm1::RedrawChart() {
         const int dotsPerMeter = qRound(dpi / 0.0254);
         buffer.setDotsPerMeterX(dotsPerMeter);
         buffer.setDotsPerMeterY(dotsPerMeter);
-        largeCanvas_.begin(&buffer);
+        largeCanvas_.begin(&buffer, Modonocturno1->isChecked() ? Inks::Night : Inks::AsDrawn);
         Guarded(dialogs_, [&] { model_.drawLarge(largeCanvas_, side); });
         largeCanvas_.end();
         buffer.setDevicePixelRatio(PaintBox1->devicePixelRatioF());
@@ -230,20 +232,36 @@ void TForm1::SpeedButton7Click() {
 }
 
 void TForm1::SpeedButton9Click() {
+    choosePrintout(false);
+}
+
+void TForm1::Vistaprevia1Click() {
+    choosePrintout(true);
+}
+
+void TForm1::choosePrintout(bool forPreview) {
     if (!FImpresion)
         return;
     model_.read(inputs());
     FImpresion->offerSheet(model_.radiantsShown());
-    if (dialogs_.exec(*FImpresion) != QDialog::Accepted)
+    FImpresion->offerListings(forPreview);
+    const int answer = dialogs_.exec(*FImpresion);
+    if (answer != QDialog::Accepted && answer != TFImpresion::Preview)
         return;
     PrintSources sources = printSources();
     if (FImpresion->sheetChosen() && SelectSheetRadiants(sources).empty()) {
         dialogs_.information(QString::fromStdString(NothingOnSheetMessage(sources)));
         return;
     }
-    const PrintChoice choice =
-        FImpresion->sheetChosen() ? PrintChoice::ActiveRadiants : PrintChoice::Chart;
-    Guarded(dialogs_, [&] { PrintCommand(choice, dialogs_, printer_, sources); });
+    const auto command = answer == TFImpresion::Preview ? PreviewCommand : PrintCommand;
+    Guarded(dialogs_,
+            [&] { command(FImpresion->choice(), dialogs_, printer_, sources, model_.dataDir()); });
+}
+
+void TForm1::Modonocturno1Click() {
+    RememberNightMode(Modonocturno1->isChecked());
+    ShowNightMode(Modonocturno1->isChecked(), *this);
+    RedrawChart();
 }
 
 PrintSources TForm1::printSources() {
@@ -268,6 +286,11 @@ void TForm1::SpeedButton5Click() {
     const std::string name = dialogs_.savePictureDialog();
     if (name.empty())
         return;
+    if (IsVectorPictureName(name)) {
+        const PrintSources sources = printSources();
+        Guarded(dialogs_, [&] { SaveVectorChart(sources, name); });
+        return;
+    }
     model_.read(inputs());
     QImage picture(PaintBox1->buffer().size(), PaintBox1->buffer().format());
     canvas_.begin(&picture);

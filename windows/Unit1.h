@@ -72,6 +72,8 @@ class TForm1 : public QMainWindow {
     void sbEstrellasClick();
     void SpeedButton7Click();
     void SpeedButton9Click();
+    void Vistaprevia1Click();
+    void Modonocturno1Click();
     void SpeedButton5Click();
     void RadiantesIMO1Click();
     void RadiantesdeTerentjeva2Click();
@@ -149,6 +151,8 @@ class TForm1 : public QMainWindow {
     QPushButton* Button4;
     std::array<QLabel*, 5> StatusPanels{};
     QAction* Salir1;
+    QAction* Vistaprevia1;
+    QAction* Modonocturno1;
     QAction* Planificarlanoche1;
     QAction* Exportaratlas1;
     QAction* Dibujarmagnitud1;
@@ -187,6 +191,8 @@ class TForm1 : public QMainWindow {
     void showControls(const ChartControls& c);
     // What a printout reads of the chart when it runs.
     PrintSources printSources();
+    // The print choice dialog, with every printout and the preview first when `forPreview`.
+    void choosePrintout(bool forPreview);
     // Escape in the date panel: closes it with the date it showed when it opened.
     void dismissDatePanel();
     void showDriftLines();

@@ -292,6 +292,10 @@ void TForm1::buildMenu() {
     Exportaratlas1->setObjectName(QStringLiteral("Exportaratlas1"));
     connect(Exportaratlas1, &QAction::triggered, this, [this] { Exportaratlas1Click(); });
     file->insertAction(Salir1, Exportaratlas1);
+    Vistaprevia1 = new QAction(QStringLiteral("Vista previa..."), this);
+    Vistaprevia1->setObjectName(QStringLiteral("Vistaprevia1"));
+    connect(Vistaprevia1, &QAction::triggered, this, [this] { Vistaprevia1Click(); });
+    file->insertAction(Salir1, Vistaprevia1);
     QMenu* edit = menuBar()->addMenu(QString::fromUtf8("&Edición"));
     Dibujarmagnitud1 = edit->addAction(QStringLiteral("Dibujo de magnitudes"), this,
                                        [this] { Dibujarmagnitud1Click(); });
@@ -302,6 +306,12 @@ void TForm1::buildMenu() {
     Radiantes1 = edit->addAction(QStringLiteral("Radiantes"), this, [this] { Radiantes1Click(); });
     RadiantesdeTerentjeva1 = edit->addAction(QStringLiteral("Radiantes de Terentjeva"), this,
                                              [this] { RadiantesdeTerentjeva1Click(); });
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&Ver"));
+    Modonocturno1 =
+        view->addAction(QStringLiteral("Modo nocturno"), this, [this] { Modonocturno1Click(); });
+    Modonocturno1->setObjectName(QStringLiteral("Modonocturno1"));
+    Modonocturno1->setCheckable(true);
+    Modonocturno1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     QMenu* lists = menuBar()->addMenu(QStringLiteral("&Listados"));
     RadiantesIMO1 =
         lists->addAction(QStringLiteral("Radiantes"), this, [this] { RadiantesIMO1Click(); });

@@ -49,6 +49,16 @@ class FakeDialogs : public Dialogs {
             onPrintDialog(printer);
         return copies;
     }
+    // The print preview draws its pages on `previewed` and answers `previewPrints` ("Imprimir"
+    // when true, closed when false).
+    RecordingPrinter previewed;
+    int previews = 0;
+    bool previewPrints = false;
+    bool printPreview(Printer&, const std::function<void(Printer&)>& pages) override {
+        ++previews;
+        pages(previewed);
+        return previewPrints;
+    }
     // Names the save-picture dialog returns, one per showing; empty (cancelled) when none left.
     std::vector<std::string> pictureNames;
     std::string savePictureDialog() override {

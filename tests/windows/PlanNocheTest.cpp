@@ -194,6 +194,20 @@ TEST_F(PlanNoche, HourLabelsStayWholeInAPolarNight) {
               QStringLiteral("00:00 03:00 06:00 09:00 12:00 12:00 15:00 18:00 21:00"));
 }
 
+TEST_F(PlanNoche, ThePreviewShowsThePlanAndItsImprimirGoesOnToThePdf) {
+    auto w = open();
+    fillMadrid(*w);
+    for (const bool print : {false, true}) {
+        dialogs.previewed.jobs.clear();
+        dialogs.previewPrints = print;
+        dialogs.saveAnswer = QString::fromStdString(dir.file(print ? "si.pdf" : "no.pdf"));
+        w->bVistaPreviaClick();
+        ASSERT_EQ(dialogs.previewed.jobs.size(), 1u);
+        EXPECT_EQ(dialogs.previewed.jobs[0].title, "Plan de la noche");
+        EXPECT_EQ(QFile::exists(dialogs.saveAnswer), print);
+    }
+}
+
 TEST_F(PlanNoche, TheMenuItemOpensTheWindow) {
     form->Planificarlanoche1->trigger();
     EXPECT_EQ(dialogs.execs, 1);

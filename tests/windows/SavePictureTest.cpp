@@ -77,3 +77,18 @@ TEST_F(SavePicture, ACancelledDialogWritesNothingAndAFailedWriteNamesTheFile) {
     EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("falta/carta.bmp")));
     EXPECT_TRUE(sameRows(before, screen(), 0, 450));
 }
+
+TEST_F(SavePicture, AnSvgNameSavesTheVectorChart450PixelsWideWithItsLabelsAsText) {
+    start();
+    ShowEverything(*form);
+    const QImage before = screen();
+    dialogs.pictureNames = {dir.file("carta.svg")};
+    form->SpeedButton5Click();
+    const auto bytes = dir.read("carta.svg");
+    const std::string svg(bytes.begin(), bytes.end());
+    // 450 pixels at the 96 dpi browsers and Inkscape take.
+    for (const char* text : {"<svg width=\"119.063mm\" height=\"119.063mm\"", ">PER<", ">CAS<",
+                             ">Fecha de radiantes: 12 de Agosto<"})
+        EXPECT_NE(svg.find(text), std::string::npos) << text;
+    EXPECT_TRUE(sameRows(before, screen(), 0, 450));
+}
