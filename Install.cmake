@@ -56,10 +56,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Velumbra <velumbra@velumbra.org>")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The Qt libraries come from what the binary links; the fonts and the Spanish Qt texts are
-# loaded at run time.
+# The Qt libraries come from what the binary links; the fonts, the Spanish Qt texts and the
+# SQLite driver of the observations are loaded at run time.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-liberation, fonts-dejavu-core, fonts-dejavu-extra, qt6-translations-l10n")
+    "fonts-liberation, fonts-dejavu-core, fonts-dejavu-extra, qt6-translations-l10n, libqt6sql6-sqlite")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
