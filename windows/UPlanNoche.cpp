@@ -100,8 +100,8 @@ TFPlanNoche::TFPlanNoche(const RadiantTable& radiants, int day, int month, Dialo
     close->setObjectName(QStringLiteral("bCerrar"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(bCalcular);
-    buttons->addWidget(bVistaPrevia);
     buttons->addWidget(bImprimir);
+    buttons->addWidget(bVistaPrevia);
     buttons->addStretch(1);
     buttons->addWidget(close);
 

@@ -306,12 +306,6 @@ void TForm1::buildMenu() {
     Radiantes1 = edit->addAction(QStringLiteral("Radiantes"), this, [this] { Radiantes1Click(); });
     RadiantesdeTerentjeva1 = edit->addAction(QStringLiteral("Radiantes de Terentjeva"), this,
                                              [this] { RadiantesdeTerentjeva1Click(); });
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&Ver"));
-    Modonocturno1 =
-        view->addAction(QStringLiteral("Modo nocturno"), this, [this] { Modonocturno1Click(); });
-    Modonocturno1->setObjectName(QStringLiteral("Modonocturno1"));
-    Modonocturno1->setCheckable(true);
-    Modonocturno1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     QMenu* lists = menuBar()->addMenu(QStringLiteral("&Listados"));
     RadiantesIMO1 =
         lists->addAction(QStringLiteral("Radiantes"), this, [this] { RadiantesIMO1Click(); });
@@ -326,6 +320,13 @@ void TForm1::buildMenu() {
     for (int i = 0; i < named.size(); ++i)
         named[i]->setObjectName(QString::fromLatin1(names[i]));
     buildObservationMenu();
+    // Last, so the menus before it stay where they were.
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&Ver"));
+    Modonocturno1 =
+        view->addAction(QStringLiteral("Modo nocturno"), this, [this] { Modonocturno1Click(); });
+    Modonocturno1->setObjectName(QStringLiteral("Modonocturno1"));
+    Modonocturno1->setCheckable(true);
+    Modonocturno1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
 }
 
 void TForm1::buildObservationMenu() {

@@ -37,8 +37,8 @@ TEST_F(Keyboard, MenusHaveMnemonics) {
     QStringList titles;
     for (QAction* menu : form->menuBar()->actions())
         titles << menu->text();
-    EXPECT_EQ(titles, QStringList({"&Archivo", QString::fromUtf8("&Edición"), "&Ver", "&Listados",
-                                   QString::fromUtf8("&Observación")}));
+    EXPECT_EQ(titles, QStringList({"&Archivo", QString::fromUtf8("&Edición"), "&Listados",
+                                   QString::fromUtf8("&Observación"), "&Ver"}));
 }
 
 TEST_F(Keyboard, ArrowKeysOnTheChartMoveLikeTheArrowButtonsAndOnlyWhenTheyAreEnabled) {
