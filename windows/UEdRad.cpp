@@ -174,7 +174,7 @@ void TFEdRad::buildGrid() {
 }
 
 const char* TFEdRad::fileName() const {
-    return EditMode == RadiantList::Imo ? "fradiante" : "fradter";
+    return EditMode == RadiantList::Imo ? kImoRadiantFile : kTerentjevaRadiantFile;
 }
 
 std::string TFEdRad::filePath() const {
@@ -220,11 +220,11 @@ void TFEdRad::FormActivate() {
 }
 
 void TFEdRad::LoadGridIMO() {
-    loadGrid("fradiante");
+    loadGrid(kImoRadiantFile);
 }
 
 void TFEdRad::LoadGridTer() {
-    loadGrid("fradter");
+    loadGrid(kTerentjevaRadiantFile);
 }
 
 void TFEdRad::loadGrid(const char* name) {
@@ -264,11 +264,11 @@ void TFEdRad::setEditing(bool on) {
 }
 
 bool TFEdRad::SaveGridIMO() {
-    return saveGrid("fradiante");
+    return saveGrid(kImoRadiantFile);
 }
 
 bool TFEdRad::SaveGridTer() {
-    return saveGrid("fradter");
+    return saveGrid(kTerentjevaRadiantFile);
 }
 
 bool TFEdRad::saveGrid(const char* name) {
