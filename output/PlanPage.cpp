@@ -5,6 +5,7 @@
 #include "output/PlanChartPrint.h"
 #include "output/PrintUnits.h"
 #include "output/SheetHeader.h"
+#include "output/TextColumns.h"
 #include "platform/Printer.h"
 #include "render/Canvas.h"
 
@@ -18,33 +19,24 @@ constexpr int kTitleRow = 25;
 constexpr int kFirstRow = 36;
 constexpr int kLastRow = 263;
 
-std::string padRight(std::string s, std::size_t width) {
-    s.resize(std::max(width, s.size()), ' ');
-    return s;
-}
-
-std::string padLeft(const std::string& s, std::size_t width) {
-    return s.size() >= width ? s : std::string(width - s.size(), ' ') + s;
-}
-
 std::vector<std::string> tableBlock(const NightPlan& plan, std::size_t from) {
     const std::size_t to = std::min(plan.showers.size(), from + kShowersPerBlock);
     // Every column's heading ends over its numbers' last digit.
     std::string names = "HORA   LUNA      ";
     std::string units = "         h   %   ";
     for (std::size_t i = from; i < to; ++i) {
-        names += padRight(plan.showers[i].code, 10);
+        names += PadRight(plan.showers[i].code, 10);
         units += "  h  THE  ";
     }
     std::vector<std::string> lines{names, units, RepeatChar(static_cast<int>(units.size()), '-')};
     for (std::size_t t = 0; t < plan.times.size(); ++t) {
         std::string line = LocalTime(plan.localHours[t]) + "  " +
                            FormatFloat("+00;-00", plan.moonAltitude[t]) + " " +
-                           padLeft(FormatFloat("0", 100 * plan.moonIllumination[t]), 3) + "   ";
+                           PadLeft(FormatFloat("0", 100 * plan.moonIllumination[t]), 3) + "   ";
         for (std::size_t i = from; i < to; ++i) {
             const ShowerPlan& s = plan.showers[i];
             line += FormatFloat("+00;-00", s.altitude[t]) + "  " +
-                    padLeft(s.rateKnown ? FormatFloat("0", s.rate[t]) : "-", 3) + "  ";
+                    PadLeft(s.rateKnown ? FormatFloat("0", s.rate[t]) : "-", 3) + "  ";
         }
         lines.push_back(line);
     }
@@ -79,7 +71,7 @@ std::vector<std::vector<std::string>> NightPlanBlocks(const NightPlan& plan, con
     }
     blocks.push_back({""});
     for (const ShowerPlan& s : plan.showers) {
-        std::string line = padRight(s.code, 5) + padRight(s.name, 27) + "AR " +
+        std::string line = PadRight(s.code, 5) + PadRight(s.name, 27) + "AR " +
                            FormatFloat("000.0", s.position.ra) + "  DEC " +
                            FormatFloat("+00.0;-00.0", s.position.dec);
         if (s.rateKnown)

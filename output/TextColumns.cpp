@@ -19,6 +19,10 @@ std::string PadRight(const std::string& text, int width) {
     return text + RepeatChar(width - static_cast<int>(text.size()), ' ');
 }
 
+std::string PadLeft(const std::string& text, int width) {
+    return RepeatChar(width - static_cast<int>(text.size()), ' ') + text;
+}
+
 std::string NumberField(const char* pattern, double value, int width) {
     return std::isfinite(value) ? FormatFloat(pattern, value) : placeholder(width);
 }

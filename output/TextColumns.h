@@ -6,6 +6,8 @@
 
 // Text padded with blanks to width; a longer text is kept whole and pushes the rest along.
 std::string PadRight(const std::string& text, int width);
+// Text with blanks before it up to width; a longer text is kept whole.
+std::string PadLeft(const std::string& text, int width);
 
 // A number in a FormatFloat picture; a value that is not finite prints as the placeholder.
 std::string NumberField(const char* pattern, double value, int width);
