@@ -118,8 +118,7 @@ void TForm1::FormActivate() {
     model_.start(PaintBox1->width(), printer_,
                  [&failures](const VelumbraError& e) { failures << ErrorBoxText(e); });
     showDriftLines();
-    showControls(model_.controls());
-    RedrawChart();
+    drawAndShow();
     // Each failure once, over the window already at its size and showing chart 1.
     if (!failures.isEmpty())
         QTimer::singleShot(0, this, [this, failures] {
@@ -137,12 +136,15 @@ void TForm1::showDriftLines() {
 void TForm1::changeChart(const std::function<void()>& command) {
     model_.read(inputs());
     Guarded(dialogs_, command);
-    showControls(model_.controls());
-    RedrawChart();
+    drawAndShow();
 }
 
 void TForm1::RedrawChart() {
     model_.read(inputs());
+    drawAndShow();
+}
+
+void TForm1::drawAndShow() {
     QImage& buffer = PaintBox1->buffer();
     const int side = PaintBox1->deviceSide();
     if (side == model_.view().ChartSize) {
@@ -328,8 +330,7 @@ void TForm1::editRadiants(RadiantList list) {
     model_.read(inputs());
     Guarded(dialogs_, [this] { model_.reloadRadiants(); });
     showDriftLines();
-    showControls(model_.controls());
-    RedrawChart();
+    drawAndShow();
 }
 
 void TForm1::Planificarlanoche1Click() {
@@ -453,8 +454,7 @@ void TForm1::sbRadClick() {
             lbRad->addItem(FromAnsi(line));
     });
     lbRad->blockSignals(false);
-    showControls(model_.controls());
-    RedrawChart();
+    drawAndShow();
 }
 
 void TForm1::sbGoRadClick() {

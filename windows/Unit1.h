@@ -189,6 +189,8 @@ class TForm1 : public QMainWindow {
     ChartInputs inputs() const;
     std::vector<bool> driftSelection() const;
     void showControls(const ChartControls& c);
+    // Draws the model's chart and shows its answers, the controls already read.
+    void drawAndShow();
     // What a printout reads of the chart when it runs.
     PrintSources printSources();
     // The print choice dialog, with every printout and the preview first when `forPreview`.
