@@ -17,21 +17,6 @@ long long Round(double x) {
     return static_cast<long long>(r);
 }
 
-bool RoundClearOfHalf(double x, double margin, long long& rounded) {
-    if (!(std::fabs(x) < 1e9))
-        return false;
-    // The floor of x + 1/2 by conversion, which is quicker here than the library's rounding.
-    const double up = x + 0.5;
-    long long whole = static_cast<long long>(up);
-    if (up < static_cast<double>(whole))
-        --whole;
-    const double fraction = up - static_cast<double>(whole);
-    if (fraction < margin || fraction > 1 - margin)
-        return false;
-    rounded = whole;
-    return true;
-}
-
 namespace {
 
 struct Picture {

@@ -195,6 +195,9 @@ void QtCanvas::drawLine(Point from, Point to) {
     // Qt's own cosmetic lines leave out whichever end comes last in its drawing order; the
     // screen walks each line itself, from its start up to, not including, its end.
     if (raster_.attached() && pen.width <= 1) {
+        // Most lines of a small radiant outline end on the pixel they start from: no pixel.
+        if (from.x == to.x && from.y == to.y)
+            return;
         raster_.line(from, to, Pen{ink(pen.color), pen.width, pen.style});
         return;
     }

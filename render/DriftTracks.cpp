@@ -1,8 +1,10 @@
+#include "geometry/Angles.h"
 #include "geometry/Calendar.h"
 #include "geometry/Numbers.h"
 #include "geometry/Projection.h"
 #include "render/Layers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -34,6 +36,31 @@ bool projectDay(ProjectFn project, const Radiant& r, int n, int& x, int& y) {
     return std::isfinite(ra) && std::isfinite(dec) && project(ra, dec, x, y);
 }
 
+// Whether every day of the track lies beyond the visible limit (66.42 degrees from the centre),
+// where none is drawn: half a full table of tracks lies there. A day is never farther on the
+// sphere from the track's middle than half its spans in right ascension and declination
+// together, over a pole too; far from zero a single is too coarse for that, and such a track
+// is drawn as it comes.
+bool beyondLimit(const ViewState& v, const Radiant& r) {
+    const double fromMax[] = {static_cast<double>(r.StartDay - r.MaxDay),
+                              static_cast<double>(r.EndDay - r.MaxDay)};
+    double ra[2];
+    double dec[2];
+    for (int k = 0; k < 2; ++k) {
+        ra[k] = r.RA + fromMax[k] * r.DriftRA;
+        dec[k] = r.Dec + fromMax[k] * r.DriftDec;
+        if (!(std::fabs(ra[k]) < 1e4) || !(std::fabs(dec[k]) < 1e4))
+            return false;
+    }
+    const double halfSpan = (std::fabs(ra[1] - ra[0]) + std::fabs(dec[1] - dec[0])) / 2;
+    const double delta = (dec[0] + dec[1]) / 2 * kDegToRad;
+    const double cosDistance = v.SinCentreDec * std::sin(delta) +
+                               v.CosCentreDec * std::cos(delta) *
+                                   std::cos((ra[0] + ra[1]) / 2 * kDegToRad - v.CentreRARad);
+    const double distance = std::acos(std::clamp(cosDistance, -1.0, 1.0)) * kRadToDeg;
+    return distance - halfSpan > 66.5;
+}
+
 void drawTick(Canvas& c, const TickSizes& sizes, int x, int y, int day, int month) {
     const std::string label = std::to_string(day) + "-" + std::to_string(month);
     c.Ellipse(x - sizes.circle, y - sizes.circle, x + sizes.circle, y + sizes.circle);
@@ -44,10 +71,11 @@ void drawTick(Canvas& c, const TickSizes& sizes, int x, int y, int day, int mont
 // One selected radiant: the whole track first, then its marks, so that a tick circle filled
 // with the brush hides the track through it. Each day is projected once, for both.
 template <typename ProjectFn>
-void drawTrack(Canvas& c, const Radiant& r, int zoom, const TickSizes& sizes, ProjectFn project) {
+void drawTrack(Canvas& c, const ViewState& v, const Radiant& r, const TickSizes& sizes,
+               ProjectFn project) {
     const int s = r.StartDay;
     const int e = r.EndDay;
-    if (e < s)
+    if (e < s || beyondLimit(v, r))
         return;
     struct Day {
         bool visible;
@@ -73,7 +101,7 @@ void drawTrack(Canvas& c, const Radiant& r, int zoom, const TickSizes& sizes, Pr
         int day = 0;
         int month = 0;
         DayToDate(n, day, month);
-        if (n == s || n == e || (isTickDay(day, zoom) && n - s >= 6 && e - n >= 6))
+        if (n == s || n == e || (isTickDay(day, v.ZoomLevel) && n - s >= 6 && e - n >= 6))
             drawTick(c, sizes, d.at.x, d.at.y, day, month);
         if (n == s)
             c.TextOut(d.at.x, d.at.y + sizes.codeDrop, r.Code);
@@ -86,7 +114,7 @@ void drawSelectedTracks(Canvas& c, const ViewState& v, const RadiantTable& t,
                         ProjectFn project) {
     for (std::size_t j = 0; j < selected.size(); ++j)
         if (selected[j])
-            drawTrack(c, t.at(static_cast<int>(j)), v.ZoomLevel, sizes, project);
+            drawTrack(c, v, t.at(static_cast<int>(j)), sizes, project);
 }
 
 } // namespace

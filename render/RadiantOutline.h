@@ -18,6 +18,10 @@ struct OutlinePoint {
     double tanA;
     float bigA;
     bool east; // the first and last quarter of the turn
+    // The point on the sphere is sinA times the radiant's direction plus these times its east
+    // and north directions.
+    double eastward;
+    double northward;
 };
 
 struct Outline {

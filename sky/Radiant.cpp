@@ -177,9 +177,11 @@ bool IsActive(const Radiant& r, int radiantDate, int& activeDay) {
 }
 
 RadiantPosition PositionAt(const Radiant& r, int activeDay) {
+    // A day count times a single is exact in a double: the extended product rounds alike, at a
+    // cost every shown radiant of every redraw paid.
     const int d = activeDay - r.MaxDay;
-    const long double dra = static_cast<long double>(d) * r.DriftRA;
-    const long double ddec = static_cast<long double>(d) * r.DriftDec;
+    const double dra = static_cast<double>(d) * r.DriftRA;
+    const double ddec = static_cast<double>(d) * r.DriftDec;
     return {r.RA + static_cast<float>(std::nearbyint(dra)),
             r.Dec + static_cast<float>(std::nearbyint(ddec))};
 }

@@ -1,3 +1,4 @@
+#include "geometry/Projection.h"
 #include "render/Layers.h"
 
 #include "LayerFixtures.h"
@@ -161,4 +162,44 @@ TEST(DrawDriftTracks, TrackLeavingTheVisibleSkyIsDrawnInTwoPieces) {
         EXPECT_LT(std::abs(s.x2 - s.x1), 100) << s;
     // Ticks only where the track is visible: its start and end.
     EXPECT_EQ(tickLabels(c), (Labels{"10-4", "1-6"}));
+}
+
+// A track is left out unprojected only when none of its days lies within the visible limit:
+// tracks near it, long ones, ones running over a pole and a damaged one are drawn.
+TEST(DrawDriftTracks, OnlyTracksWhollyBeyondTheVisibleLimitAreLeftOut) {
+    int leftOut = 0;
+    int drawn = 0;
+    const auto check = [&](const ViewState& v, const Radiant& r) {
+        bool someDayVisible = false;
+        for (int n = r.StartDay; n <= r.EndDay; ++n) {
+            const int fromMax = n - r.MaxDay;
+            int x = 0;
+            int y = 0;
+            someDayVisible |=
+                Project(v, static_cast<float>(r.RA + fromMax * double{r.DriftRA}),
+                        static_cast<float>(r.Dec + fromMax * double{r.DriftDec}), x, y);
+        }
+        RecordingCanvas c;
+        DrawDriftTracks(c, v, radiants({r}), {true});
+        ++(c.ops.empty() ? leftOut : drawn);
+        return c.ops.empty() == !someDayVisible;
+    };
+    for (int centreDec : {-90, -35, 0, 60})
+        for (float ra = 0; ra < 360; ra += 23.9f)
+            for (float dec = -85; dec <= 85; dec += 18.9f)
+                for (float drift : {0.0f, 1.35f, -4.5f, 40.0f}) {
+                    Radiant r = radiant("PER", 200, 240, 220, ra, dec);
+                    r.DriftRA = drift;
+                    r.DriftDec = drift / 4;
+                    ASSERT_TRUE(check(ViewAt(30, centreDec), r))
+                        << "view dec " << centreDec << ", radiant " << ra << " " << dec
+                        << ", drift " << drift;
+                }
+    EXPECT_GT(leftOut, 300);
+    EXPECT_GT(drawn, 300);
+    // At RA 1e8 the radiant lies just beyond the limit of this view; a day later the single
+    // rounds its 4.1 degrees of drift on to 8, within it.
+    Radiant damaged = radiant("PER", 220, 221, 220, 1e8f, 0);
+    damaged.DriftRA = 4.1f;
+    EXPECT_TRUE(check(ViewAt(315, 0), damaged));
 }

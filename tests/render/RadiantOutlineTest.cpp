@@ -23,10 +23,11 @@ struct Sweep {
 };
 
 // Views from pole to pole at several zooms, radiants from the centre out past the visible
-// limit and over the poles, in the sizes of the lists and the edge sizes.
+// limit and over the poles, in the sizes of the lists, the edge sizes and one so large that
+// its outline turns round a pole from any declination.
 std::vector<Sweep> sweep() {
     std::vector<Sweep> cases;
-    const int sizes[][2] = {{5, 5}, {20, 15}, {0, 10}, {1, 1}};
+    const int sizes[][2] = {{5, 5}, {20, 15}, {0, 10}, {1, 1}, {160, 100}};
     for (int centreDec : {-90, -56, 0, 33, 90})
         for (int zoom : {1, 5})
             for (float dec = -89.5f; dec <= 89.5f; dec += 9.7f)
