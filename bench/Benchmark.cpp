@@ -337,20 +337,28 @@ int main(int argc, char** argv) {
         std::printf("%-36s %10.3f %10.3f\n", t.name.c_str(), t.minMs, t.medianMs);
     std::printf("(%d repetitions each; checksum %d)\n", reps, sink);
 
-    const auto isRedraw = [](const Timing& t) { return t.name.rfind("redraw", 0) == 0; };
-    const Timing& slowest =
-        *std::max_element(rows.begin(), rows.end(), [&](const Timing& a, const Timing& b) {
-            return isRedraw(b) && (!isRedraw(a) || a.medianMs < b.medianMs);
-        });
+    // The busy night's redraws against the floor; the full table against the budget alone.
     const double floorMs = rows.back().medianMs;
-    std::printf("slowest: %s, %.3f ms = %.2f x the projection floor\n", slowest.name.c_str(),
-                slowest.medianMs, slowest.medianMs / floorMs);
+    const auto slowestOf = [&rows](const std::string& kind) {
+        const auto of = [&kind](const Timing& t) {
+            return t.name.rfind("redraw", 0) == 0 && t.name.find(kind) != std::string::npos;
+        };
+        return *std::max_element(rows.begin(), rows.end(), [&](const Timing& a, const Timing& b) {
+            return of(b) && (!of(a) || a.medianMs < b.medianMs);
+        });
+    };
+    const Timing night = slowestOf("zoom");
+    const Timing full = slowestOf("301 radiants");
+    std::printf("slowest: %s, %.3f ms = %.2f x the projection floor\n", night.name.c_str(),
+                night.medianMs, night.medianMs / floorMs);
+    std::printf("slowest with the table full: %s, %.3f ms\n", full.name.c_str(), full.medianMs);
     std::printf("night-mode redraw = %.2f x the same redraw in daylight\n", nightShare);
-    std::printf("budgets (medians): loading <= 10 ms, redraw <= 3 ms and <= 4 x floor, "
-                "hit test <= 1 ms, chart page PDF <= 150 ms, chart page recording <= 5 ms, "
-                "picture <= 15 ms, data sheet and listing PDF <= 100 ms, atlas PDF <= 2000 ms, "
-                "observation results <= 10 ms, VMDB export <= 20 ms, chart at 900 x 900 <= 15 ms, "
-                "night-mode redraw <= 1.10 x, SVG <= 60 ms, chart page preview <= 300 ms\n");
+    std::printf(
+        "budgets (medians): loading <= 10 ms, redraw <= 3 ms (the busy night's also <= 4 x floor), "
+        "hit test <= 1 ms, chart page PDF <= 150 ms, chart page recording <= 5 ms, "
+        "picture <= 15 ms, data sheet and listing PDF <= 100 ms, atlas PDF <= 2000 ms, "
+        "observation results <= 10 ms, VMDB export <= 20 ms, chart at 900 x 900 <= 15 ms, "
+        "night-mode redraw <= 1.10 x, SVG <= 60 ms, chart page preview <= 300 ms\n");
     std::printf("budgets (medians): observation saved <= 50 ms, list of 1000 <= 200 ms\n");
     return 0;
 }

@@ -105,17 +105,14 @@ std::string WriteVmdbFiles(const std::string& folder, const Observation& o) {
     std::string written;
     for (const auto& [name, text] : files) {
         const std::string path = folder + "/" + *name;
-        std::string why;
         try {
             WriteWholeFile(path, "No se ha podido escribir el archivo",
                            std::vector<unsigned char>(text->begin(), text->end()));
         } catch (const WriteFailure& e) {
-            why = e.why().words;
+            return ErrorText(VelumbraError(
+                e.what() + (written.empty() ? "" : " Ya se escribieron " + written + "."), path,
+                e.advice() + " Elija otra carpeta y exporte de nuevo."));
         }
-        if (!why.empty())
-            return "No se ha podido escribir el archivo «" + path + "»: " + why +
-                   (written.empty() ? "" : " (ya se escribieron " + written + ")") +
-                   ". Elija otra carpeta y exporte de nuevo.";
         written += (written.empty() ? "" : " y ") + *name;
     }
     return {};

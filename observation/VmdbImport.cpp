@@ -3,6 +3,7 @@
 #include "observation/ObservationChecks.h"
 #include "observation/Rates.h"
 #include "observation/VmdbTable.h"
+#include "sky/Errors.h"
 
 #include <cmath>
 #include <filesystem>
@@ -306,9 +307,9 @@ std::vector<Observation> ReadVmdbFiles(const std::vector<std::string>& paths,
         if (!error && size <= kLargestFile)
             text << in.rdbuf();
         if (error || size > kLargestFile || !in)
-            throw VmdbError("No se puede leer el archivo " + quoted(path) +
-                            " como archivo de la VMDB. Compruebe que existe, que puede leerlo "
-                            "y que es un archivo de texto.");
+            throw VmdbError(ErrorText(VelumbraError(
+                "No se puede leer el archivo como archivo de la VMDB.", path,
+                "Compruebe que existe, que puede leerlo y que es un archivo de texto.")));
         files.push_back({path, text.str()});
     }
     return ImportVmdb(files, lookup);

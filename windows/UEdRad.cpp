@@ -288,9 +288,10 @@ bool TFEdRad::saveGrid(const char* name) {
         const auto& [row, fault] = *image.fault;
         const std::string header = HeaderRow(EditMode)[static_cast<std::size_t>(fault.column)];
         ++messages_;
-        dialogs_.error(q("No se ha guardado «" + path + "»: la fila " + std::to_string(row) +
-                         ", columna «" + header + "», no es válida (" + fault.message +
-                         "). Corríjala o bórrela; el archivo sigue como estaba."));
+        dialogs_.error(ErrorBoxText(
+            VelumbraError("No se ha guardado el archivo: la fila " + std::to_string(row) +
+                              ", columna «" + header + "», no es válida (" + fault.message + ").",
+                          path, "Corríjala o bórrela; el archivo sigue como estaba.")));
         Tabla->SetRow(row);
         if (QWidget* field = fieldOf(fault.column); field->isEnabled())
             field->setFocus();
@@ -299,9 +300,9 @@ bool TFEdRad::saveGrid(const char* name) {
     if (const SystemErrorText failure = WriteFileAtomically(path, image.bytes);
         !failure.words.empty()) {
         ++messages_;
-        dialogs_.error(q("No se ha podido guardar «" + path + "»: " + failure.words + ". " +
-                         failure.advice +
-                         " El archivo anterior sigue intacto y la tabla conserva sus filas."));
+        dialogs_.error(ErrorBoxText(VelumbraError(
+            "No se ha podido guardar el archivo: " + failure.words + ".", path,
+            failure.advice + " El archivo anterior sigue intacto y la tabla conserva sus filas.")));
         return false;
     }
     // The rows now hold what the file holds.

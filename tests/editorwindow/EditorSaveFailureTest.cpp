@@ -19,8 +19,10 @@ TEST_F(EditorFixture, AnUnconvertibleRowStopsTheSaveBeforeTheFileIsTouched) {
     EXPECT_EQ(ed->SaveTable(), TFEdRad::SaveOutcome::Refused);
     EXPECT_EQ(dir.read("fradiante"), ImoFile());
     ASSERT_EQ(dialogs.errors.size(), 1);
-    EXPECT_TRUE(dialogs.errors[0].contains(QString::fromUtf8("la fila 5, columna «Inicio»")))
-        << dialogs.errors[0].toStdString();
+    const QStringList lines = dialogs.errors[0].split('\n');
+    ASSERT_EQ(lines.size(), 3) << dialogs.errors[0].toStdString();
+    EXPECT_TRUE(lines[0].contains(QString::fromUtf8("la fila 5, columna «Inicio»")));
+    EXPECT_EQ(lines[1], QString::fromStdString(dir.file("fradiante")));
     EXPECT_EQ(ed->Tabla->Row(), 5) << "the bad row is selected";
     EXPECT_EQ(ed->CurrentRow, 5);
     // Closing cannot lose the edits: the close is cancelled, the rows stay.
@@ -45,8 +47,11 @@ TEST_F(EditorFixture, AFolderThatIsGoneIsReportedAndTheRowsStay) {
     ed->DataDir = dir.file("gone");
     EXPECT_FALSE(ed->FormClose());
     ASSERT_EQ(dialogs.errors.size(), 1);
-    EXPECT_TRUE(dialogs.errors[0].contains(QString::fromStdString(dir.file("gone/fradiante"))));
-    EXPECT_TRUE(dialogs.errors[0].contains("su carpeta ya no existe"));
+    // The message, the full path on its own line, then what to do.
+    const QStringList lines = dialogs.errors[0].split('\n');
+    ASSERT_EQ(lines.size(), 3) << dialogs.errors[0].toStdString();
+    EXPECT_TRUE(lines[0].contains("su carpeta ya no existe"));
+    EXPECT_EQ(lines[1], QString::fromStdString(dir.file("gone/fradiante")));
     EXPECT_EQ(cell(ColName, 1), "Cambiada");
     EXPECT_TRUE(ed->Modified);
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <filesystem>
 #include <set>
 #include <sstream>
 
@@ -242,6 +243,23 @@ TEST(VmdbFiles, WrittenIntoAFolderAndReadBack) {
                          0),
               0u);
     EXPECT_THROW(ReadVmdbFiles({dir.file(VmdbFileNames(bad).rates)}), VmdbError);
+
+    // A folder where the rates go: the box names it on a line of its own and what was written.
+    TempDir blocked;
+    std::filesystem::create_directory(blocked.file(names.rates));
+    const std::string failure = WriteVmdbFiles(blocked.path(), o);
+    EXPECT_EQ(failure.substr(failure.find('\n') + 1, failure.rfind('\n') - failure.find('\n') - 1),
+              blocked.file(names.rates))
+        << failure;
+    EXPECT_NE(failure.find("Ya se escribieron " + names.sessions), std::string::npos) << failure;
+    try {
+        ReadVmdbFiles({blocked.file("ninguno.csv")});
+        ADD_FAILURE() << "a missing file was read";
+    } catch (const VmdbError& e) {
+        EXPECT_NE(std::string(e.what()).find("\n" + blocked.file("ninguno.csv") + "\n"),
+                  std::string::npos)
+            << e.what();
+    }
 }
 
 } // namespace
