@@ -47,6 +47,10 @@ bool RememberedNightMode() {
     return QSettings(kOwner, kOwner).value(kKey, false).toBool();
 }
 
+bool NightModeShown() {
+    return dynamic_cast<const NightStyle*>(QApplication::style()) != nullptr;
+}
+
 void RememberNightMode(bool night) {
     QSettings(kOwner, kOwner).setValue(kKey, night);
 }

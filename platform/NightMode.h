@@ -5,6 +5,8 @@
 class QWidget;
 
 bool RememberedNightMode();
+// Whether the program is in night mode now.
+bool NightModeShown();
 void RememberNightMode(bool night);
 
 // Every window's palette and style, the pictures the widgets show, and the palettes that

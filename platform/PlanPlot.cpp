@@ -1,6 +1,8 @@
 #include "platform/PlanPlot.h"
 
 #include "output/PlanChart.h"
+#include "platform/NightInks.h"
+#include "platform/NightMode.h"
 #include "platform/QtCanvas.h"
 
 #include <QAreaSeries>
@@ -13,6 +15,33 @@ namespace {
 
 QColor toQ(Color c) {
     return QColor(c.r, c.g, c.b);
+}
+
+QColor nightColour(const QColor& day) {
+    return QColor::fromRgba(NightRgb(day.rgba()));
+}
+
+// Qt Charts keep a light theme of their own whatever the palette: at night the plot takes the
+// night's reds, each curve a red of its colour's weight, like every window.
+void showAtNight(QChart& chart) {
+    const QPalette night = NightPalette();
+    chart.setBackgroundBrush(night.base());
+    chart.legend()->setLabelColor(night.color(QPalette::Text));
+    for (QAbstractAxis* axis : chart.axes()) {
+        axis->setLabelsColor(night.color(QPalette::Text));
+        axis->setTitleBrush(night.text());
+        axis->setLinePenColor(night.color(QPalette::Light));
+        axis->setGridLineColor(night.color(QPalette::Mid));
+    }
+    for (QAbstractSeries* series : chart.series()) {
+        if (auto* line = qobject_cast<QLineSeries*>(series)) {
+            QPen pen = line->pen();
+            pen.setColor(nightColour(pen.color()));
+            line->setPen(pen);
+        } else if (auto* area = qobject_cast<QAreaSeries*>(series)) {
+            area->setColor(nightColour(area->color()));
+        }
+    }
 }
 
 } // namespace
@@ -76,6 +105,8 @@ void PlanPlot::showPlan(const NightPlan& plan, bool rates) {
             series->attachAxis(y);
         }
     }
+    if (NightModeShown())
+        showAtNight(*chart);
     QChart* old = this->chart();
     setChart(chart);
     delete old;

@@ -1,10 +1,13 @@
 #include "platform/NightMode.h"
 #include "tests/windows/FormFixture.h"
+#include "windows/UPlanNoche.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTabWidget>
 
 namespace {
 
@@ -54,6 +57,13 @@ TEST_F(NightMode, EveryWindowTurnsRedOnBlackAndBackPixelForPixelButNotThePicture
     EXPECT_TRUE(RememberedNightMode());
     EXPECT_EQ(notRed(shot(*form)), 0);
     EXPECT_EQ(notRed(shot(*impresion)), 0);
+    TFPlanNoche plan(form->sky().radiants, 12, 8, dialogs);
+    plan.eLatitud->setText(QStringLiteral("40.4"));
+    plan.eLongitud->setText(QStringLiteral("-3.7"));
+    plan.bCalcularClick();
+    plan.findChild<QTabWidget*>()->setCurrentIndex(1);
+    plan.resize(820, 640);
+    EXPECT_EQ(notRed(shot(plan)), 0);
     form->SpeedButton5Click();
     const QImage night(QString::fromStdString(dir.file("noche.png")));
     EXPECT_GT(notRed(night.convertToFormat(QImage::Format_RGB32)), 100000); // white paper
