@@ -3,10 +3,12 @@
 #include "platform/NightInks.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QImage>
 #include <QPixmap>
 #include <QProxyStyle>
 #include <QSettings>
+#include <QStyleOptionViewItem>
 #include <QToolTip>
 #include <QWidget>
 
@@ -37,6 +39,23 @@ class NightStyle : public QProxyStyle {
     void drawItemPixmap(QPainter* painter, const QRect& rect, int alignment,
                         const QPixmap& pixmap) const override {
         QProxyStyle::drawItemPixmap(painter, rect, alignment, nightPixmap(pixmap));
+    }
+    // Disabled icons drawn straight by their button (a dialog's push buttons).
+    QPixmap generatedIconPixmap(QIcon::Mode mode, const QPixmap& pixmap,
+                                const QStyleOption* option) const override {
+        return nightPixmap(QProxyStyle::generatedIconPixmap(mode, pixmap, option));
+    }
+    // Item views (the file dialog's folders and files) paint their icons themselves.
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        const auto* item = qstyleoption_cast<const QStyleOptionViewItem*>(option);
+        if (element != CE_ItemViewItem || !item || item->icon.isNull()) {
+            QProxyStyle::drawControl(element, option, painter, widget);
+            return;
+        }
+        QStyleOptionViewItem night = *item;
+        night.icon = QIcon(nightPixmap(item->icon.pixmap(item->decorationSize)));
+        QProxyStyle::drawControl(element, &night, painter, widget);
     }
     QPalette standardPalette() const override { return NightPalette(); }
 };
