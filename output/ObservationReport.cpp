@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr int kTitleRow = 25;
 constexpr int kFirstLineRow = 36;
 constexpr int kLineStep = 3;
 constexpr int kLastRow = 263;
@@ -180,16 +179,9 @@ void PrintObservationReport(Printer& printer, const Observation& o, const Observ
         --lastRow;
     int row = 0;
     bool begun = false;
+    const std::vector<std::string> titles{ansi("INFORME DE OBSERVACIÓN VISUAL DE METEOROS")};
     auto startPage = [&] {
-        if (begun)
-            printer.newPage();
-        else
-            printer.beginDoc();
-        begun = true;
-        PrintSheetHeader(c, v, logo);
-        c.font = Font{"Arial", 10, true, colors::Black};
-        c.TextOut(v.PrintMargin, y(kTitleRow), ansi("INFORME DE OBSERVACIÓN VISUAL DE METEOROS"));
-        c.font = Font{"Courier New", 8, false, colors::Black};
+        StartTitledSheetPage(printer, v, logo, titles, begun);
         row = kFirstLineRow;
     };
     startPage();

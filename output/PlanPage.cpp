@@ -15,7 +15,6 @@ namespace {
 
 constexpr std::size_t kShowersPerBlock = 10;
 // Under the society header, as on the radiant sheet.
-constexpr int kTitleRow = 25;
 constexpr int kFirstRow = 36;
 constexpr int kLastRow = 263;
 
@@ -92,18 +91,10 @@ void PrintNightPlan(Printer& printer, const NightPlan& plan, const PlanRequest& 
     auto y = [&](int row) { return margin + static_cast<int>(Round(row * unit)); };
     int row = 0;
     bool begun = false;
+    const std::vector<std::string> titles{"PLAN DE LA NOCHE DE OBSERVACION DE METEOROS",
+                                          NightTitle(q)};
     auto startPage = [&] {
-        if (begun)
-            printer.newPage();
-        else
-            printer.beginDoc();
-        begun = true;
-        PrintSheetHeader(c, units, paper.logo);
-        c.brush = colors::White;
-        c.font = Font{"Arial", 10, true, colors::Black};
-        c.TextOut(margin, y(kTitleRow), "PLAN DE LA NOCHE DE OBSERVACION DE METEOROS");
-        c.TextOut(margin, y(kTitleRow + 5), NightTitle(q));
-        c.font = Font{"Courier New", 8, false, colors::Black};
+        StartTitledSheetPage(printer, units, paper.logo, titles, begun);
         row = kFirstRow;
     };
     startPage();

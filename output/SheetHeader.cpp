@@ -1,6 +1,7 @@
 #include "output/SheetHeader.h"
 
 #include "geometry/Numbers.h"
+#include "platform/Printer.h"
 #include "render/Canvas.h"
 
 void PrintSheetHeader(Canvas& canvas, const ViewState& v, const Bitmap& logo) {
@@ -17,4 +18,22 @@ void PrintSheetHeader(Canvas& canvas, const ViewState& v, const Bitmap& logo) {
     canvas.TextOut(textX, m + logoSide - canvas.TextHeight("S"), "TALVIK");
     canvas.font.size = 8;
     canvas.TextOut(textX, m, "KELVARO  -  SECCION DE METEOROS");
+}
+
+void StartTitledSheetPage(Printer& printer, const ViewState& v, const Bitmap& logo,
+                          const std::vector<std::string>& titles, bool& begun) {
+    if (begun)
+        printer.newPage();
+    else
+        printer.beginDoc();
+    begun = true;
+    Canvas& c = printer.canvas();
+    PrintSheetHeader(c, v, logo);
+    c.font = Font{"Arial", 10, true, colors::Black};
+    int row = 25;
+    for (const std::string& title : titles) {
+        c.TextOut(v.PrintMargin, v.PrintMargin + static_cast<int>(Round(row * v.PrintUnit)), title);
+        row += 5;
+    }
+    c.font = Font{"Courier New", 8, false, colors::Black};
 }
