@@ -74,15 +74,7 @@ ChartControls ChartModel::controls() const {
 
 ChartOptions ChartModel::options() const {
     ChartOptions o;
-    o.grid = toggles_.grid;
-    o.figures = toggles_.figures;
-    o.names = toggles_.names;
-    o.zones = toggles_.zones;
-    o.stars = toggles_.stars;
-    o.labels = toggles_.labels;
-    o.imoRadiants = toggles_.imoRadiants;
-    o.terRadiants = toggles_.terRadiants;
-    o.driftTracks = toggles_.driftTracks;
+    static_cast<ChartToggles&>(o) = toggles_;
     o.gridLetter = GridLetterFor(chartIndex_);
     o.radiantDate = radiantDate();
     o.driftSelected = driftSelected_;

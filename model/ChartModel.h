@@ -22,19 +22,6 @@ constexpr int kFreeCentre = 12;
 // The go-to table's room; the list never shows a line it cannot go to.
 constexpr int kGoToEntries = 200;
 
-// The display toggles, down or up.
-struct ChartToggles {
-    bool grid = true;
-    bool figures = true;
-    bool names = false;
-    bool zones = true;
-    bool stars = true;
-    bool labels = false;
-    bool imoRadiants = false;
-    bool terRadiants = false;
-    bool driftTracks = false;
-};
-
 // What the user may have changed in the controls since the last command.
 struct ChartInputs {
     ChartToggles toggles;

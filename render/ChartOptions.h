@@ -2,7 +2,8 @@
 // What the main window's controls ask the chart to show, read afresh at every redraw.
 #include <vector>
 
-struct ChartOptions {
+// The display toggles, down or up.
+struct ChartToggles {
     bool grid = true;         // sbCoord
     bool figures = true;      // sbConstelaciones
     bool names = false;       // sbNombres
@@ -12,8 +13,11 @@ struct ChartOptions {
     bool imoRadiants = false; // sbRad
     bool terRadiants = false; // sbRadTer
     bool driftTracks = false; // sbDesRad
-    char gridLetter = 'H';    // 'H', 'V' or 'O'
-    int radiantDate = 1;      // day of the 365-day year
+};
+
+struct ChartOptions : ChartToggles {
+    char gridLetter = 'H'; // 'H', 'V' or 'O'
+    int radiantDate = 1;   // day of the 365-day year
     // Selection state of the drift list, line i for radiant i.
     std::vector<bool> driftSelected;
 };
