@@ -108,20 +108,24 @@ check "the Perseids of the first period" grep -q ';2026-08-12 22:00:00;2026-08-1
     "${rates:-/dev/null}"
 
 obs 315 678 1 # Imprimir informe...
-pdf="$work/informe.pdf"
-click_in '^Imprimir' 200 112
-xdotool key ctrl+a
-xdotool type --delay 5 "$pdf"
-click_in '^Imprimir' 230 153
-for _ in $(seq 50); do [ -s "$pdf" ] && break; sleep 0.2; done
+# The dialog offers the program's own file name; Return accepts it. Clicking into the dialog
+# at fixed places could land before it has settled on a loaded machine.
+pdf="$HOME/Velumbra.pdf"
+dialog=$(timeout 30 xdotool search --sync --onlyvisible --name '^Imprimir' | head -n 1)
 sleep 1
+xdotool windowfocus --sync "$dialog"
+shot obs-08-print-dialog
+xdotool key Return
+for _ in $(seq 150); do [ -s "$pdf" ] && break; sleep 0.2; done
+sleep 1
+[ -s "$pdf" ] || shot obs-08-print-failed
 check "the report was printed to PDF" test -s "$pdf"
 if [ -s "$pdf" ]; then
     cp "$pdf" "$artifacts/informe.pdf"
     text=$(pdftotext -layout "$pdf" -)
     check "the observer on the page" grep -q 'Lucía Pérez' <<<"$text"
     check "the Perseids on the page" grep -q 'PER' <<<"$text"
-    pdftoppm -r 80 -png "$pdf" "$artifacts/obs-08-report"
+    pdftoppm -r 80 -png "$pdf" "$artifacts/obs-09-report"
 fi
 obs 950 678 1
 cp "$db" "$artifacts/observaciones.sqlite"
